@@ -1,0 +1,28 @@
+# Installs the packages and their platform libraries as the CMake package
+# "Lexivar", so that an application can find_package(Lexivar) and link
+# Lexivar::LxvD3, Lexivar::Lxvc3 or Lexivar::LxvD4.
+include(CMakePackageConfigHelpers)
+
+set(LXV_INSTALL_TARGETS)
+foreach(gen IN LISTS LXV_GENERATIONS)
+  list(APPEND LXV_INSTALL_TARGETS lxvplatform${gen})
+endforeach()
+list(APPEND LXV_INSTALL_TARGETS ${LXV_PACKAGES})
+
+install(TARGETS ${LXV_INSTALL_TARGETS} EXPORT LexivarTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/platform/include/platform
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lexivar)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/units/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lexivar
+  FILES_MATCHING PATTERN "*.h")
+install(EXPORT LexivarTargets NAMESPACE Lexivar::
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Lexivar)
+
+configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/LexivarConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/LexivarConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Lexivar)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/LexivarConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/LexivarConfig.cmake ${CMAKE_BINARY_DIR}/LexivarConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Lexivar)

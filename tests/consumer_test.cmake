@@ -1,0 +1,25 @@
+# Installs the build into a scratch prefix, then configures, builds and runs the
+# example consumer against each package.
+file(REMOVE_RECURSE ${WORK_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix
+  RESULT_VARIABLE rc OUTPUT_QUIET)
+if(rc)
+  message(FATAL_ERROR "install failed: ${rc}")
+endif()
+foreach(package LxvD3 Lxvc3 LxvD4)
+  set(build ${WORK_DIR}/build-${package})
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/consumer -B ${build}
+    -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix -DLXV_PACKAGE=${package} RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(rc)
+    message(FATAL_ERROR "configuring the consumer of ${package} failed")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${build} RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(rc)
+    message(FATAL_ERROR "building the consumer of ${package} failed")
+  endif()
+  execute_process(COMMAND ${build}/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+  if(rc OR NOT out MATCHES "^${package} Korvane Lexivar")
+    message(FATAL_ERROR "consumer of ${package} printed '${out}' (exit ${rc})")
+  endif()
+  message(STATUS "${out}")
+endforeach()
