@@ -1,0 +1,60 @@
+#pragma once
+// The root of the class tree: run-time class identity for every object, and
+// TPersistent, the base of everything that can be streamed or assigned.
+#include <string>
+
+namespace platform {
+
+struct TClassInfo;
+using TClass = const TClassInfo*;
+class TFiler;
+
+// Declares the class-identity members of a class with published properties.
+// The class's .cpp defines `TClass Self::StaticClass()` with a TClassBuilder.
+#define LXV_CLASS(Self, Parent)                                                   \
+ public:                                                                          \
+  using inherited = Parent;                                                       \
+  static ::platform::TClass StaticClass();                                        \
+  ::platform::TClass ClassType() const override { return Self::StaticClass(); }   \
+                                                                                  \
+ private:
+
+class TObject {
+ public:
+  TObject() = default;
+  TObject(const TObject&) = delete;
+  TObject& operator=(const TObject&) = delete;
+  virtual ~TObject() = default;
+
+  static TClass StaticClass();
+  virtual TClass ClassType() const { return StaticClass(); }
+  const std::string& ClassName() const;
+  bool InheritsFrom(TClass ancestor) const;
+
+  // Runs BeforeDestruction while the whole object still exists, then deletes it.
+  // Deleting through `delete` works too, but derived parts are gone by the time
+  // the base destructor tells others about it.
+  void Free();
+  virtual void BeforeDestruction() {}
+};
+
+// The framework's `is`: true for instances of T and its descendants, false for nil.
+template <class T>
+bool Is(const TObject* object) {
+  return object != nullptr && object->InheritsFrom(T::StaticClass());
+}
+
+class TPersistent : public TObject {
+  LXV_CLASS(TPersistent, TObject)
+ public:
+  // Copies the state of source; raises EConvertError when the classes do not fit.
+  virtual void Assign(const TPersistent* source);
+  // Declares data that is streamed besides the published properties.
+  virtual void DefineProperties(TFiler& filer);
+  virtual std::string GetNamePath() const { return ClassName(); }
+
+ protected:
+  virtual void AssignTo(TPersistent* dest) const;
+};
+
+}  // namespace platform
