@@ -1,0 +1,31 @@
+#pragma once
+// File names and whole-file access. The path delimiter is '/'.
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+constexpr char PathDelim = '/';
+
+// True for an existing regular file (after following links), false for a
+// directory or anything else.
+bool FileExists(const std::string& fileName);
+
+// The directory part including its trailing '/', or "" when there is none.
+std::string ExtractFilePath(const std::string& fileName);
+// The part after the last '/'.
+std::string ExtractFileName(const std::string& fileName);
+
+// The whole content of a file. Raises EFOpenError
+// `Cannot open file "PATH". <reason>`.
+std::string ReadFileBytes(const std::string& path);
+
+// Replaces the file with `bytes` so that readers see either the old content
+// or the new one: the data goes to a temporary file in the same directory,
+// which is flushed and renamed over the target (the target's permission bits
+// are kept; a symbolic link is followed). On failure the old file is left as
+// it was, the temporary is removed and EFCreateError
+// `Cannot create file "PATH". <reason>` is raised.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace platform
