@@ -1,6 +1,7 @@
 #pragma once
 // The root of the class tree: run-time class identity for every object, and
 // TPersistent, the base of everything that can be streamed or assigned.
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -37,6 +38,13 @@ class TObject {
   void Free();
   virtual void BeforeDestruction() {}
 };
+
+// Owns an object that has no owner component; frees it as Free() does.
+struct TFreeDeleter {
+  void operator()(TObject* object) const { object->Free(); }
+};
+template <class T>
+using TOwned = std::unique_ptr<T, TFreeDeleter>;
 
 // The framework's `is`: true for instances of T and its descendants, false for nil.
 template <class T>

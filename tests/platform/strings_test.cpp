@@ -1,0 +1,150 @@
+// String lists: editing, text and files, sorted mode, change notices, and the
+// block storage against a plain model.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "platform/exceptions.h"
+#include "platform/strings.h"
+#include "support/temp_dir.h"
+
+using namespace platform;
+using testing_support::ReadAll;
+using testing_support::TempDir;
+using testing_support::WriteAll;
+
+TEST(StringList, EditingWithObjectsCarryingIntegers) {
+  TStringList list;
+  list.Add("b");
+  list.AddObject("c", ObjectFromInt(0x409));
+  list.InsertObject(0, "a", ObjectFromInt(0x407));
+  EXPECT_EQ(list.Text(), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(IntFromObject(list.Objects(0)), 0x407);
+  EXPECT_EQ(list.IndexOfObject(ObjectFromInt(0x409)), 2);
+  EXPECT_EQ(list.IndexOfObject(ObjectFromInt(1)), -1);
+  EXPECT_EQ(list.IndexOf("B"), 1);  // the framework's comparison ignores case
+  EXPECT_EQ(list.IndexOf("d"), -1);
+  list.SetStrings(1, "bb");
+  list.Delete(0);
+  EXPECT_EQ(list.Strings(0), "bb");
+  EXPECT_THROW(list.Strings(2), EStringListError);
+  EXPECT_THROW(list.InsertObject(3, "x", nullptr), EStringListError);
+  EXPECT_THROW(list.Delete(-1), EStringListError);
+
+  TStringList copy;
+  copy.Assign(&list);
+  EXPECT_TRUE(copy.Equals(list));
+  EXPECT_EQ(IntFromObject(copy.Objects(1)), 0x409);
+  copy.Assign(&copy);  // assigning a list to itself keeps it
+  EXPECT_EQ(copy.Count(), 2);
+}
+
+TEST(StringList, TextSplitsAtEveryKindOfLineEnd) {
+  TStringList list;
+  list.SetText("one\r\ntwo\rthree\nfour\n\r\nsix");
+  ASSERT_EQ(list.Count(), 6);
+  EXPECT_EQ(list.Strings(3), "four");
+  EXPECT_EQ(list.Strings(4), "");
+  EXPECT_EQ(list.Strings(5), "six");
+  list.SetText("");
+  EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(StringList, FilesKeepBytesAndEndEveryLineWithCrLf) {
+  TempDir dir;
+  const std::string path = dir.File("list.txt");
+  WriteAll(path, "caf\xc3\xa9\r\nx\ty\r\r\nlast");
+  TStringList list;
+  list.Add("stale");
+  list.LoadFromFile(path);
+  ASSERT_EQ(list.Count(), 4);
+  EXPECT_EQ(list.Strings(0), "caf\xc3\xa9");
+  EXPECT_EQ(list.Strings(1), "x\ty");
+  EXPECT_EQ(list.Strings(2), "");
+  list.SaveToFile(path);
+  EXPECT_EQ(ReadAll(path), "caf\xc3\xa9\r\nx\ty\r\n\r\nlast\r\n");
+  EXPECT_THROW(list.LoadFromFile(dir.File("missing.txt")), EFOpenError);
+  EXPECT_EQ(list.Count(), 4);  // a failed load leaves the list alone
+  EXPECT_THROW(list.SaveToFile(dir.File("no/such/dir.txt")), EFCreateError);
+}
+
+TEST(StringList, SortedModeUsesTheCaseInsensitiveComparison) {
+  TStringList list;
+  list.Add("delta");
+  list.Add("Bravo");
+  list.Add("alpha");
+  list.Add("Charlie");
+  list.SetSorted(true);
+  EXPECT_EQ(list.Text(), "alpha\r\nBravo\r\nCharlie\r\ndelta\r\n");
+  EXPECT_EQ(list.Add("BRAVO"), 1);  // duplicates are ignored by default
+  EXPECT_EQ(list.Count(), 4);
+  list.SetDuplicates(TDuplicates::dupError);
+  EXPECT_THROW(list.Add("alpha"), EStringListError);
+  list.SetDuplicates(TDuplicates::dupAccept);
+  list.Add("echo");
+  list.Add("ALPHA");
+  int index = -1;
+  EXPECT_TRUE(list.Find("alpha", index));
+  EXPECT_EQ(index, 0);  // the first of equal lines
+  EXPECT_FALSE(list.Find("beta", index));
+  EXPECT_EQ(index, 2);
+  EXPECT_EQ(list.IndexOf("CHARLIE"), 3);
+  EXPECT_THROW(list.Insert(0, "x"), EStringListError);
+}
+
+TEST(StringList, ChangeNoticeFiresOncePerUpdate) {
+  TStringList list;
+  int changes = 0, changing = 0;
+  list.OnChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &list);
+    ++changes;
+  };
+  list.OnChanging = [&](TObject*) { ++changing; };
+  list.Add("a");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(changing, 1);
+  list.BeginUpdate();
+  list.Add("b");
+  list.Add("c");
+  list.Delete(0);
+  EXPECT_EQ(changes, 1);
+  list.EndUpdate();
+  EXPECT_EQ(changes, 2);
+  list.SetText("x\ny");
+  EXPECT_EQ(changes, 3);
+}
+
+TEST(StringList, LongListAfterRandomEditsEqualsAPlainModel) {
+  std::mt19937 rng(7);
+  TStringList list;
+  std::vector<std::pair<std::string, int>> model;
+  for (int step = 0; step < 35000; ++step) {
+    const int size = static_cast<int>(model.size());
+    const bool insert = size == 0 || rng() % 4 != 0;
+    if (insert) {
+      const int at = static_cast<int>(rng() % static_cast<unsigned>(size + 1));
+      const std::string text = "line" + std::to_string(step);
+      list.InsertObject(at, text, ObjectFromInt(step));
+      model.insert(model.begin() + at, {text, step});
+    } else {
+      const int at = static_cast<int>(rng() % static_cast<unsigned>(size));
+      list.Delete(at);
+      model.erase(model.begin() + at);
+    }
+    if (step % 5000 == 0 && !model.empty()) {  // random access in between
+      const int probe = static_cast<int>(rng() % model.size());
+      ASSERT_EQ(list.Strings(probe), model[static_cast<std::size_t>(probe)].first);
+    }
+  }
+  ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
+  for (int i = 0; i < list.Count(); ++i) {
+    ASSERT_EQ(list.Strings(i), model[static_cast<std::size_t>(i)].first) << i;
+    ASSERT_EQ(IntFromObject(list.Objects(i)), model[static_cast<std::size_t>(i)].second) << i;
+  }
+  // Walk backwards too: the access cache must not assume forward walks.
+  for (int i = list.Count() - 1; i >= 0; i -= 97)
+    ASSERT_EQ(list.Strings(i), model[static_cast<std::size_t>(i)].first);
+  while (list.Count() > 0) list.Delete(list.Count() / 2);
+  EXPECT_EQ(list.Text(), "");
+}

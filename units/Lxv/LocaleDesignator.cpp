@@ -1,0 +1,44 @@
+#include "Lxv/LocaleDesignator.h"
+
+#include "platform/conversions.h"
+
+namespace Lxv {
+
+namespace {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::string_view LastEight(std::string_view text) {
+  return text.size() <= 8 ? text : text.substr(text.size() - 8);
+}
+}  // namespace
+
+std::int32_t HexToInt(std::string_view text) {
+  std::uint32_t accumulator = 0;
+  for (char c : text) {
+    const int digit = HexDigit(c);
+    if (digit >= 0) accumulator = (accumulator << 4) + static_cast<std::uint32_t>(digit);
+  }
+  return static_cast<std::int32_t>(accumulator);
+}
+
+std::string LocalePrefix(LCID lcid) { return platform::IntToHex(static_cast<std::uint32_t>(lcid), 8); }
+
+std::string MakeLocaleDesignator(std::string_view displayName, LCID lcid) {
+  return std::string(displayName) + " " + LocalePrefix(lcid);
+}
+
+std::string UserDefaultDesignator() { return MakeLocaleDesignator("User default", kUserDefaultLCID); }
+std::string SystemDefaultDesignator() { return MakeLocaleDesignator("System default", kSystemDefaultLCID); }
+
+bool IsValidLocaleDesignator(std::string_view text) {
+  return text.size() > 7 && HexDigit(text[text.size() - 8]) >= 0;
+}
+
+LCID DesignatorLCID(std::string_view text) { return HexToInt(LastEight(text)); }
+
+}  // namespace Lxv
