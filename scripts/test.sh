@@ -16,6 +16,6 @@ done
 if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
   echo "== fuzz targets"
   cmake --preset fuzz >/dev/null
-  cmake --build --preset fuzz -j "$jobs"
+  cmake --build --preset fuzz -j "$jobs" --target fuzz_all
   scripts/fuzz.sh
 fi
