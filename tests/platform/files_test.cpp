@@ -8,46 +8,35 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/exceptions.h"
+#include "support/temp_dir.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "lxv-files-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
+  std::string PathOf(const std::string& name) const { return dir_.File(name); }
   void Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+    testing_support::WriteAll(PathOf(name), bytes);
   }
-
   std::string Get(const std::string& name) const { return ReadFileBytes(PathOf(name)); }
 
   // Names in the directory, to see that no temporary file is left behind.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir_.Path())) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
 
-  fs::path dir_;
+  testing_support::TempDir dir_;
 };
 
 TEST_F(FilesTest, FileExistsOnlyForRegularFiles) {
@@ -73,7 +62,7 @@ TEST(FileNames, PathKeepsTrailingDelimiter) {
 }
 
 TEST_F(FilesTest, ReadReturnsEveryByte) {
-  const std::string bytes("line1\r\nline2\rline3\n\0\xff end", 27);
+  const std::string bytes = "line1\r\nline2\rline3\n\0\xff end"s;
   Put("bin", bytes);
   EXPECT_EQ(Get("bin"), bytes);
   Put("empty", "");
@@ -95,8 +84,8 @@ TEST_F(FilesTest, ReadFailureNamesPathAndReason) {
 TEST_F(FilesTest, WriteCreatesAndReplaces) {
   WriteFileAtomically(PathOf("t.txt"), "first version, rather long");
   EXPECT_EQ(Get("t.txt"), "first version, rather long");
-  WriteFileAtomically(PathOf("t.txt"), std::string("2nd\0", 4));
-  EXPECT_EQ(Get("t.txt"), std::string("2nd\0", 4));
+  WriteFileAtomically(PathOf("t.txt"), "2nd\0"s);
+  EXPECT_EQ(Get("t.txt"), "2nd\0"s);
   WriteFileAtomically(PathOf("t.txt"), "");
   EXPECT_EQ(Get("t.txt"), "");
   EXPECT_EQ(Entries(), std::vector<std::string>{"t.txt"});
@@ -170,9 +159,9 @@ TEST_F(FilesTest, FailedWriteKeepsOldFile) {
 TEST_F(FilesTest, ReadOnlyDirectoryKeepsOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   Put("t.txt", "old");
-  fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::remove);
+  fs::permissions(dir_.Path(), fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_THROW(WriteFileAtomically(PathOf("t.txt"), "new"), EFCreateError);
-  fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
+  fs::permissions(dir_.Path(), fs::perms::owner_write, fs::perm_options::add);
   EXPECT_EQ(Get("t.txt"), "old");
   EXPECT_EQ(Entries(), std::vector<std::string>{"t.txt"});
 }
