@@ -66,4 +66,12 @@ TSysLocale& SysLocale();
 // Re-reads the record from the user's default locale, as at start-up.
 void GetFormatSettings();
 
+// The settings of any locale, read as at start-up: every failed query keeps
+// the framework's default, and the time formats are built from the locale's
+// leading-zero, clock and AM/PM-position settings ("h:mm AMPM", "hh:mm:ss").
+TFormatSettings GetLocaleFormatSettings(std::uint32_t locale);
+// The system locale record for `locale`: identifier, primary language (low
+// 10 bits) and sub-language (bits 10 to 25).
+TSysLocale SysLocaleFor(std::uint32_t locale);
+
 }  // namespace platform
