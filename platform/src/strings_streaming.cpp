@@ -1,9 +1,31 @@
-// TStrings in form files. The filer is not written yet: until it is, string
-// lists declare no stored data.
+// TStrings in form files: the lines travel as the defined property
+// "Strings", a list of string values; an empty list is not stored.
+#include "platform/reader.h"
 #include "platform/strings.h"
+#include "platform/writer.h"
 
 namespace platform {
 
-void TStrings::DefineProperties(TFiler&) {}
+void TStrings::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "Strings",
+      [this](TReader& reader) {
+        reader.ReadListBegin();
+        BeginUpdate();
+        struct TEnd {
+          TStrings* s;
+          ~TEnd() { s->EndUpdate(); }
+        } end{this};
+        Clear();
+        while (!reader.EndOfList()) Add(reader.ReadString());
+        reader.ReadListEnd();
+      },
+      [this](TWriter& writer) {
+        writer.WriteListBegin();
+        for (int i = 0; i < Count(); ++i) writer.WriteString(Strings(i));
+        writer.WriteListEnd();
+      },
+      Count() > 0);
+}
 
 }  // namespace platform
