@@ -1,5 +1,6 @@
 #include "locale_posix_name.h"
 
+#include <unicode/locid.h>
 #include <unicode/uloc.h>
 
 #include <array>
@@ -107,7 +108,11 @@ std::vector<std::string> DefaultSystemLocaleFiles() { return {"/etc/default/loca
 LCID LCIDFromPosixLocaleName(std::string_view name) {
   const std::string icuName = detail::IcuNameFromPosix(name);
   if (icuName.empty()) return LOCALE_FALLBACK_LCID;
-  for (const std::string& candidate : {detail::Maximized(icuName), icuName}) {
+  // ICU's LCID table names some locales with their script and some without.
+  const std::string maximized = detail::Maximized(icuName);
+  const icu::Locale full(maximized.c_str());
+  const std::string withoutScript = std::string(full.getLanguage()) + "_" + full.getCountry();
+  for (const std::string& candidate : {maximized, withoutScript, icuName}) {
     const LCID locale = detail::LCIDForIcuName(candidate);
     if (locale > 0x3FF && detail::IcuLocaleForLCID(locale)) return locale;
   }
