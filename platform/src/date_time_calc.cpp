@@ -44,7 +44,7 @@ int DaysInMonth(int year, int month) {
 // framework's years 1..9999 so that decoding never overflows.
 void Split(TDateTime value, long long& days, long long& milliseconds) {
   if (!std::isfinite(value)) value = 0;
-  value = std::fmax(std::fmin(value, 2958466.0), -693594.0);
+  value = std::fmax(std::fmin(value, 2958465.9999999), -693593.9999999);
   const double whole = std::trunc(value);
   days = static_cast<long long>(whole);
   milliseconds = std::llround(std::fabs(value - whole) * kMillisecondsPerDay);

@@ -24,7 +24,7 @@ TFormatSettings UsSettings() {
     settings.LongMonthNames[i] = months[i - 1];
     settings.ShortMonthNames[i] = std::string(months[i - 1], 3);
   }
-  settings.ShortDateFormat = "M/d/yyyy";
+  settings.ShortDateFormat = "M/d/yyyy";  // the / stands for DateSeparator
   settings.LongDateFormat = "dddd, MMMM d, yyyy";
   settings.ShortTimeFormat = "h:mm AMPM";
   settings.LongTimeFormat = "h:mm:ss AMPM";
@@ -84,6 +84,8 @@ TEST(DateTimeCalendar, RejectsDatesAndTimesThatDoNotExist) {
   int year = 0, month = 0, day = 0;
   DecodeDate(1e300, year, month, day);
   EXPECT_EQ(year, 9999);
+  DecodeDate(-1e300, year, month, day);
+  EXPECT_EQ(year, 1);
   DecodeDate(std::nan(""), year, month, day);
   EXPECT_EQ(year, 1899);
 }
@@ -120,10 +122,10 @@ TEST(FormatDateTime, SeparatorsLiteralsAndC) {
   EXPECT_EQ(FormatDateTime("yyyy/mm/dd hh:nn", kAfternoon, settings), "2024-03-05 14.07");
   EXPECT_EQ(FormatDateTime("'d m y' \"h:n\" d", kAfternoon, settings), "d m y h:n 5");
   EXPECT_EQ(FormatDateTime("'unterminated", kAfternoon, settings), "unterminated");
-  EXPECT_EQ(FormatDateTime("c", kAfternoon, settings), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(FormatDateTime("c", EncodeDate(2024, 3, 5), settings), "3/5/2024") << "midnight shows no time";
-  EXPECT_EQ(FormatDateTime("", kAfternoon, settings), "3/5/2024 2:07:09 PM");
-  EXPECT_EQ(DateToStr(kAfternoon, settings), "3/5/2024");
+  EXPECT_EQ(FormatDateTime("c", kAfternoon, settings), "3-5-2024 2.07.09 PM") << "pictures use / and :";
+  EXPECT_EQ(FormatDateTime("c", EncodeDate(2024, 3, 5), settings), "3-5-2024") << "midnight shows no time";
+  EXPECT_EQ(FormatDateTime("", kAfternoon, settings), "3-5-2024 2.07.09 PM");
+  EXPECT_EQ(DateToStr(kAfternoon, settings), "3-5-2024");
   EXPECT_EQ(FormatDateTime("yyyy'年'M'月'd'日'", kAfternoon, settings), "2024年3月5日");
 }
 
