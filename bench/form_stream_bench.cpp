@@ -1,0 +1,130 @@
+// A form holding one component with a string list of 6,000 lines (100
+// locales of the catalogue) written to a file and read back. Each benchmark
+// times the form operation and, in the same loop, plain file I/O of the same
+// bytes; the counters write_vs_file and read_vs_file are those ratios.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "platform/component.h"
+#include "platform/published.h"
+#include "platform/reader.h"
+#include "platform/registry.h"
+#include "platform/streams.h"
+#include "platform/strings.h"
+#include "platform/writer.h"
+
+using namespace platform;
+
+namespace {
+
+class TBenchHolder : public TComponent {
+  LXV_CLASS(TBenchHolder, TComponent)
+ public:
+  explicit TBenchHolder(TComponent* owner) : TComponent(owner) {}
+  TStringList* Translations() const { return const_cast<TStringList*>(&lines_); }
+  void SetTranslations(TStringList* value) { lines_.Assign(value); }
+
+ private:
+  TStringList lines_;
+};
+
+}  // namespace
+
+TClass TBenchHolder::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TBenchHolder>("TBenchHolder")
+      .Property("Translations", &TBenchHolder::Translations, &TBenchHolder::SetTranslations)
+      .Build();
+  return &info;
+}
+
+namespace {
+
+const std::string kPath = std::string(LXV_BENCH_BINARY_DIR) + "/form_stream_bench.tmp";
+
+TOwned<TBenchHolder> MakeHolder() {
+  TOwned<TBenchHolder> holder(new TBenchHolder(nullptr));
+  holder->SetName("Lexivar1");
+  char line[96];
+  for (int locale = 0; locale < 100; ++locale)
+    for (int key = 0; key < 60; ++key) {
+      std::snprintf(line, sizeof line, "%08X_PROPERTY%02d=value of setting %d for locale %d", 0x400 + locale, key, key,
+                    locale);
+      holder->Translations()->Add(line);
+    }
+  return holder;
+}
+
+double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+void PlainWrite(const std::string& bytes) {
+  std::FILE* f = std::fopen(kPath.c_str(), "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+std::string PlainRead(std::size_t size) {
+  std::string bytes(size, '\0');
+  std::FILE* f = std::fopen(kPath.c_str(), "rb");
+  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+  std::fclose(f);
+  return bytes;
+}
+
+std::string FormBytes(TComponent* root) {
+  TMemoryStream stream;
+  TWriter writer(stream);
+  writer.WriteRootComponent(root);
+  return stream.Data();
+}
+
+void BM_FormWriteVersusFile(benchmark::State& state) {
+  const auto holder = MakeHolder();
+  const std::string bytes = FormBytes(holder.get());
+  double form = 0, plain = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+      TFileStream file(kPath, TFileMode::fmCreate);
+      TWriter writer(file);
+      writer.WriteRootComponent(holder.get());
+    }
+    const auto middle = std::chrono::steady_clock::now();
+    PlainWrite(bytes);
+    const auto end = std::chrono::steady_clock::now();
+    form += Seconds(middle - start);
+    plain += Seconds(end - middle);
+  }
+  state.counters["form_bytes"] = static_cast<double>(bytes.size());
+  state.counters["write_vs_file"] = form / plain;
+}
+BENCHMARK(BM_FormWriteVersusFile)->Unit(benchmark::kMillisecond);
+
+void BM_FormReadVersusFile(benchmark::State& state) {
+  RegisterClass(TBenchHolder::StaticClass());
+  const auto holder = MakeHolder();
+  const std::string bytes = FormBytes(holder.get());
+  PlainWrite(bytes);
+  double form = 0, plain = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    {
+      TFileStream file(kPath, TFileMode::fmOpenRead);
+      TReader reader(file);
+      TOwned<TComponent> read(reader.ReadRootComponent(nullptr));
+      benchmark::DoNotOptimize(read.get());
+    }
+    const auto middle = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(PlainRead(bytes.size()));
+    const auto end = std::chrono::steady_clock::now();
+    form += Seconds(middle - start);
+    plain += Seconds(end - middle);
+  }
+  state.counters["form_bytes"] = static_cast<double>(bytes.size());
+  state.counters["read_vs_file"] = form / plain;
+}
+BENCHMARK(BM_FormReadVersusFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
