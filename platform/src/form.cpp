@@ -69,7 +69,9 @@ TForm* AsForm(TComponent* component) {
 }  // namespace
 
 TForm* TForm::CreateFromFile(const std::string& path, TComponent* owner) {
-  return AsForm(ReadComponentFromContent(ReadFileBytes(path), nullptr, owner));
+  TForm* form = AsForm(ReadComponentFromContent(ReadFileBytes(path), nullptr, owner));
+  form->OnCreate(form);
+  return form;
 }
 
 TForm* TForm::CreateFromResource(const std::string& name, TComponent* owner) {
@@ -83,6 +85,7 @@ TForm* TForm::CreateFromResource(const std::string& name, TComponent* owner) {
 void TForm::InitFromResource() { InitFromResource(UpperCase(ClassName())); }
 
 void TForm::InitFromResource(const std::string& name) {
+  if (ReadingNewRoot()) return;  // the reader constructing this form brings the layout
   const auto bytes = FindFormResource(name);
   if (!bytes) throw EReadError("Resource " + name + " not found");
   ReadComponentFromContent(*bytes, this, nullptr);

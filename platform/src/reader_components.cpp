@@ -15,6 +15,8 @@ namespace platform {
 
 namespace {
 
+thread_local bool t_readingNewRoot = false;
+
 // Frees what a failed read created and clears the state flags it set.
 class TReadGuard {
  public:
@@ -54,6 +56,8 @@ std::string Join(const std::string& path, const std::string& name) { return path
 
 }  // namespace
 
+bool ReadingNewRoot() { return t_readingNewRoot; }
+
 TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew) {
   fixups_.clear();
   loaded_.clear();
@@ -68,6 +72,10 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew)
     TClass cls = GetClass(header.ClassName);
     if (cls == nullptr || !cls->IsComponent || !cls->Construct)
       throw EClassNotFound("Class " + header.ClassName + " not found at offset " + std::to_string(headerAt));
+    t_readingNewRoot = true;
+    struct TResetFlag {
+      ~TResetFlag() { t_readingNewRoot = false; }
+    } reset;
     newRoot = static_cast<TComponent*>(cls->Construct(ownerOfNew));
     root = newRoot;
   }

@@ -38,7 +38,8 @@ class TForm : public TComponent {
   // Writes the form as a binary or text form file, replacing it atomically.
   void SaveToFile(const std::string& path, bool asText = false);
 
-  // A new form of the class the file names (found in the class registry).
+  // A new form of the class the file names (found in the class registry);
+  // OnCreate fires once it is read.
   static TForm* CreateFromFile(const std::string& path, TComponent* owner);
   // A new form from the linked resource `name`, of the class the layout names.
   static TForm* CreateFromResource(const std::string& name, TComponent* owner);
@@ -50,6 +51,7 @@ class TForm : public TComponent {
   // For descendants whose layout is linked as a resource named after their
   // class in upper case: call at the end of the constructor. Reads the layout
   // into this form (binding its handlers by name), then fires OnCreate.
+  // Does nothing while a reader constructs the form to read into it.
   // Raises EReadError when no such resource is linked.
   void InitFromResource();
   void InitFromResource(const std::string& name);

@@ -17,6 +17,10 @@ namespace platform {
 class TPersistent;
 struct TPropInfo;
 
+// True while a reader constructs the root it is about to read into: a form's
+// constructor then leaves loading its layout to the reader.
+bool ReadingNewRoot();
+
 class TReader : public TFiler {
  public:
   explicit TReader(TStream& stream, int generation = HostGeneration());
