@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build/fuzz}
-runs=${FUZZ_RUNS:-20000}
+runs=${FUZZ_RUNS:-15000}
 status=0
 for source in fuzz/*.cpp; do
   name=$(basename "$source" .cpp)
