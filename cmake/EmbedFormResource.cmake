@@ -4,7 +4,6 @@ file(READ ${INPUT} hex HEX)
 string(LENGTH "${hex}" length)
 math(EXPR size "${length} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-string(REGEX REPLACE "((0x..,){16})" "\\1\n  " bytes "${bytes}")
 file(WRITE ${OUTPUT}.tmp
 "// Generated from a text form file by lxv_add_form_resource; do not edit.
 #include <string_view>
