@@ -10,7 +10,7 @@
 namespace platform {
 
 namespace {
-constexpr std::size_t kChunk = 4096;
+constexpr std::size_t kChunk = 64 * 1024;  // few reads for a typical form, little waste for a small one
 }
 
 TReader::TReader(TStream& stream, int generation) : TFiler(stream, generation) {
@@ -74,6 +74,11 @@ TValueType TReader::NextValue() {
   const auto type = static_cast<std::uint8_t>(buffer_[pos_]);
   if (type > HighestValueType(Generation())) ReadError("Unknown value kind " + std::to_string(type));
   return static_cast<TValueType>(type);
+}
+
+bool TReader::EndOfList() {
+  Fill(1);
+  return buffer_[pos_] == 0;
 }
 
 TValueType TReader::ReadValue() {
@@ -179,6 +184,12 @@ std::int64_t TReader::ReadCurrency() {
 }
 
 std::string TReader::ReadStringPayload(TValueType type) {
+  std::string s;
+  ReadStringPayload(type, s);
+  return s;
+}
+
+void TReader::ReadStringPayload(TValueType type, std::string& into) {
   std::uint64_t length;
   if (type == vaString || type == vaIdent) {
     length = ReadByte();
@@ -188,9 +199,8 @@ std::string TReader::ReadStringPayload(TValueType type) {
     length = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint64_t>(b[3]) << 24);
   }
   CheckAvailable(length);
-  std::string s(length, '\0');
-  Read(s.data(), s.size());
-  return s;
+  into.resize(length);
+  Read(into.data(), into.size());
 }
 
 std::u16string TReader::ReadWideStringPayload() {
@@ -207,10 +217,19 @@ std::u16string TReader::ReadWideStringPayload() {
 }
 
 std::string TReader::ReadString() {
+  std::string s;
+  ReadString(s);
+  return s;
+}
+
+void TReader::ReadString(std::string& into) {
   const std::int64_t at = Offset();
   const TValueType type = ReadValue();
-  if (type == vaString || type == vaLString) return ReadStringPayload(type);
-  if (type == vaWString) return formcodec::Utf16ToUtf8(ReadWideStringPayload());
+  if (type == vaString || type == vaLString) return ReadStringPayload(type, into);
+  if (type == vaWString) {
+    into = formcodec::Utf16ToUtf8(ReadWideStringPayload());
+    return;
+  }
   ReadErrorAt(std::string("Expected a string but found ") + ValueTypeName(type), at);
 }
 

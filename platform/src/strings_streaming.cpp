@@ -17,7 +17,11 @@ void TStrings::DefineProperties(TFiler& filer) {
           ~TEnd() { s->EndUpdate(); }
         } end{this};
         Clear();
-        while (!reader.EndOfList()) Add(reader.ReadString());
+        std::string line;
+        while (!reader.EndOfList()) {
+          reader.ReadString(line);
+          Add(line);
+        }
         reader.ReadListEnd();
       },
       [this](TWriter& writer) {

@@ -163,3 +163,16 @@ TEST(FormText, DeepNestingIsRefusedNotOverflowed) {
   for (int i = 0; i < 5000; ++i) objects += "object A: T\n";
   EXPECT_THROW(ParseFormText(objects), EReadError);
 }
+
+TEST(FormText, NamesLongerThanTheValueKindsRoundTrip) {
+  // A name's length byte is not a value kind: 20 and more must not be refused.
+  const std::string text =
+      "object AVeryLongFormNameIndeed: TAVeryLongClassNameIndeed\r\n"
+      "  Translations.Strings = (\r\n"
+      "    'x')\r\n"
+      "  object AVeryLongButtonNameIndeed: TAVeryLongClassNameIndeed\r\n"
+      "  end\r\n"
+      "end\r\n";
+  const TFormObject form = DecodeBinaryForm(EncodeBinaryForm(ParseFormText(text)));
+  EXPECT_EQ(FormatFormText(form), text);
+}

@@ -30,7 +30,9 @@ class TReader : public TFiler {
   // Values. ReadValue raises on a kind the generation does not have.
   TValueType ReadValue();
   TValueType NextValue();
-  bool EndOfList() { return NextValue() == vaNull; }
+  // The end marker of a list of values, properties or objects. Only the zero
+  // byte is looked at: a property or class name may follow instead.
+  bool EndOfList();
   void CheckValue(TValueType expected);
   void ReadListBegin() { CheckValue(vaList); }
   void ReadListEnd() { CheckValue(vaNull); }
@@ -43,6 +45,7 @@ class TReader : public TFiler {
   std::int64_t ReadCurrency();  // the value times 10000
   double ReadDate();
   std::string ReadString();     // 8-bit strings as they stand, wide strings as UTF-8
+  void ReadString(std::string& into);  // the same, reusing into's storage
   std::u16string ReadWideString();
   std::string ReadIdent();      // also nil, False, True as their names
   std::vector<std::string> ReadSet();
@@ -53,6 +56,7 @@ class TReader : public TFiler {
   std::int64_t ReadIntegerPayload(TValueType type);
   std::array<std::uint8_t, 10> ReadExtendedPayload();
   std::string ReadStringPayload(TValueType type);  // vaString, vaLString, vaIdent, vaBinary
+  void ReadStringPayload(TValueType type, std::string& into);
   std::u16string ReadWideStringPayload();
   std::vector<std::string> ReadSetPayload();
   std::string ReadStr();  // a short string: names of classes, objects, properties
