@@ -84,15 +84,27 @@ double Seconds(std::chrono::steady_clock::duration elapsed) { return std::chrono
 
 void BM_CataloguePassCold(benchmark::State& state) {
   const std::vector<LCTYPE> types = CatalogueTypes();
+  double cold = 0;
   for (auto _ : state) {
     state.PauseTiming();
     TIcuLocaleProvider fresh;  // an empty cache
     TLocaleProviderGuard guard(fresh);
     state.ResumeTiming();
+    const auto begin = std::chrono::steady_clock::now();
     benchmark::DoNotOptimize(CataloguePass(types));
+    cold += Seconds(std::chrono::steady_clock::now() - begin);
   }
+  // The map baseline of the same lookups, measured in the same run.
+  const TMapBaseline baseline = BuildBaseline(types);
+  constexpr int kMapPasses = 20;
+  const auto begin = std::chrono::steady_clock::now();
+  for (int pass = 0; pass < kMapPasses; ++pass) benchmark::DoNotOptimize(MapPass(baseline));
+  const double mapPass = Seconds(std::chrono::steady_clock::now() - begin) / kMapPasses;
+  const double coldPass = cold / static_cast<double>(state.iterations());
   state.counters["locales"] = static_cast<double>(Locales().size());
-  state.counters["lookups_per_pass"] = static_cast<double>(Locales().size() * types.size());
+  state.counters["lookups_per_pass"] = static_cast<double>(baseline.keys.size());
+  state.counters["cold_ns_per_lookup"] = coldPass / static_cast<double>(baseline.keys.size()) * 1e9;
+  state.counters["cold_vs_map"] = coldPass / mapPass;
 }
 BENCHMARK(BM_CataloguePassCold)->Unit(benchmark::kMillisecond)->Iterations(3);
 
