@@ -1,5 +1,6 @@
 #include "float_decimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,14 @@ TDecimal RoundDecimals(const TDecimal& decimal, int decimals) {
   const int significant = decimal.Exponent + decimals;
   if (significant < 0) return TDecimal{decimal.Negative, "", 0};
   return RoundSignificant(decimal, significant);
+}
+
+std::string WithMinus(const std::string& text) {
+  // Built by copying rather than by concatenation, which GCC 12 misreads as
+  // an overlapping copy (-Wrestrict).
+  std::string result(text.size() + 1, '-');
+  std::copy(text.begin(), text.end(), result.begin() + 1);
+  return result;
 }
 
 }  // namespace platform::detail

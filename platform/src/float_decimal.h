@@ -26,4 +26,7 @@ TDecimal RoundSignificant(TDecimal decimal, int significant);
 // Keeps no digit below 10^-decimals, rounding half away from zero.
 TDecimal RoundDecimals(const TDecimal& decimal, int decimals);
 
+// "-" followed by `text`.
+std::string WithMinus(const std::string& text);
+
 }  // namespace platform::detail

@@ -198,7 +198,7 @@ std::string FormatFloat(std::string_view picture, double value, const TFormatSet
     return writer.Write(writer.Rounded(value));
   }
   const std::string text = TNumberWriter(first, settings).Write(rounded);
-  return value < 0 && !rounded.IsZero() ? "-" + text : text;
+  return value < 0 && !rounded.IsZero() ? detail::WithMinus(text) : text;
 }
 
 std::string FormatFloat(std::string_view picture, double value) {

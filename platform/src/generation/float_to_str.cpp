@@ -17,6 +17,11 @@ std::string NotANumber(double value) {
   return value < 0 ? "-INF" : "INF";
 }
 
+void AppendDecimals(std::string& text, char separator, const std::string& decimals) {
+  text += separator;
+  text += decimals;
+}
+
 std::string WithGroups(const std::string& integer, char separator) {
   std::string grouped;
   for (std::size_t i = 0; i < integer.size(); ++i) {
@@ -29,7 +34,8 @@ std::string WithGroups(const std::string& integer, char separator) {
 std::string ExponentText(int exponent, bool alwaysSign, int minDigits) {
   std::string digits = std::to_string(std::abs(exponent));
   if (static_cast<int>(digits.size()) < minDigits) digits.insert(0, static_cast<std::size_t>(minDigits) - digits.size(), '0');
-  return (exponent < 0 ? "-" : alwaysSign ? "+" : "") + digits;
+  std::string text(exponent < 0 ? "-" : alwaysSign ? "+" : "");
+  return text += digits;
 }
 
 // d.ddd with `fraction` digits after the point (trailing zeros dropped when
@@ -41,8 +47,9 @@ std::string Scientific(const TDecimal& decimal, int fraction, bool trim, bool al
   std::string rest = mantissa.substr(1);
   if (trim) rest.erase(rest.find_last_not_of('0') + 1);
   const int exponent = decimal.IsZero() ? 0 : decimal.Exponent - 1;
-  std::string text = (decimal.Negative && !decimal.IsZero() ? "-" : "") + mantissa.substr(0, 1);
-  if (!rest.empty()) text += settings.DecimalSeparator + rest;
+  std::string text(decimal.Negative && !decimal.IsZero() ? "-" : "");
+  text += mantissa[0];
+  if (!rest.empty()) AppendDecimals(text, settings.DecimalSeparator, rest);
   return text + "E" + ExponentText(exponent, alwaysSign, expDigits);
 }
 
@@ -53,16 +60,19 @@ std::string General(const TDecimal& decimal, int precision, int digits, const TF
   std::string integer = decimal.IntegerPart();
   const std::string fraction =
       decimal.FractionPart(std::max(0, static_cast<int>(decimal.Digits.size()) - decimal.Exponent));
-  std::string text = (decimal.Negative ? "-" : "") + (integer.empty() ? "0" : integer);
-  return fraction.empty() ? text : text + settings.DecimalSeparator + fraction;
+  std::string text(decimal.Negative ? "-" : "");
+  text += integer.empty() ? "0" : integer;
+  if (!fraction.empty()) AppendDecimals(text, settings.DecimalSeparator, fraction);
+  return text;
 }
 
 // The unsigned digits of a fixed-point number, "1,234.50" style.
 std::string FixedDigits(const TDecimal& decimal, int decimals, bool groups, const TFormatSettings& settings) {
   std::string integer = decimal.IntegerPart();
-  if (integer.empty()) integer = "0";
+  if (integer.empty()) integer.push_back('0');
   if (groups) integer = WithGroups(integer, settings.ThousandSeparator);
-  return decimals > 0 ? integer + settings.DecimalSeparator + decimal.FractionPart(decimals) : integer;
+  if (decimals > 0) AppendDecimals(integer, settings.DecimalSeparator, decimal.FractionPart(decimals));
+  return integer;
 }
 
 constexpr std::array<std::string_view, 4> kPositiveCurrency = {"$1", "1$", "$ 1", "1 $"};
@@ -101,7 +111,7 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
       const bool negative = fixed.Negative && !fixed.IsZero();
       const std::string number = FixedDigits(fixed, digits, format != ffFixed, settings);
       if (format == ffCurrency) return Currency(number, negative, settings);
-      return negative ? "-" + number : number;
+      return negative ? detail::WithMinus(number) : number;
     }
     case ffGeneral:
     default:
