@@ -27,9 +27,11 @@ void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
 }
 
 void TStringItems::Insert(int index, TStringItem item) {
-  if (blocks_.empty()) {
+  // Appends fill blocks to the brim and then open a new one, so that loading
+  // a list moves nothing.
+  if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) {
     blocks_.emplace_back();
-    starts_.push_back(0);
+    starts_.push_back(size_);
   }
   // An append goes to the last block; anything else to the block holding index.
   const std::size_t b = index >= size_ ? blocks_.size() - 1 : Locate(index);

@@ -24,18 +24,6 @@ void ForEachLine(std::string_view text, F add) {
   if (start < text.size()) add(text.substr(start));
 }
 
-// Keeps a list in its updating state for a scope.
-class TUpdateScope {
- public:
-  explicit TUpdateScope(TStrings& list) : list_(list) { list_.BeginUpdate(); }
-  ~TUpdateScope() { list_.EndUpdate(); }
-  TUpdateScope(const TUpdateScope&) = delete;
-  TUpdateScope& operator=(const TUpdateScope&) = delete;
-
- private:
-  TStrings& list_;
-};
-
 }  // namespace
 
 TClass TStrings::StaticClass() {
@@ -56,7 +44,7 @@ int TStrings::AddObject(const std::string& text, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings& source) {
-  TUpdateScope scope(*this);
+  TStringsUpdate update(*this);
   for (int i = 0; i < source.Count(); ++i) AddObject(source.Strings(i), source.Objects(i));
 }
 
@@ -82,7 +70,7 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-  TUpdateScope scope(*this);
+  TStringsUpdate update(*this);
   Clear();
   ForEachLine(text, [this](std::string_view line) { Add(std::string(line)); });
 }
@@ -110,7 +98,7 @@ bool TStrings::Equals(const TStrings& other) const {
 void TStrings::Assign(const TPersistent* source) {
   if (const auto* strings = dynamic_cast<const TStrings*>(source)) {
     if (strings == this) return;
-    TUpdateScope scope(*this);
+    TStringsUpdate update(*this);
     Clear();
     AddStrings(*strings);
     return;

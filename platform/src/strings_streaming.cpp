@@ -11,11 +11,7 @@ void TStrings::DefineProperties(TFiler& filer) {
       "Strings",
       [this](TReader& reader) {
         reader.ReadListBegin();
-        BeginUpdate();
-        struct TEnd {
-          TStrings* s;
-          ~TEnd() { s->EndUpdate(); }
-        } end{this};
+        TStringsUpdate update(*this);
         Clear();
         std::string line;
         while (!reader.EndOfList()) {

@@ -60,6 +60,18 @@ class TStrings : public TPersistent {
   int updateCount_ = 0;
 };
 
+// Keeps a list in its updating state for a scope: one change notice at the end.
+class TStringsUpdate {
+ public:
+  explicit TStringsUpdate(TStrings& list) : list_(list) { list_.BeginUpdate(); }
+  ~TStringsUpdate() { list_.EndUpdate(); }
+  TStringsUpdate(const TStringsUpdate&) = delete;
+  TStringsUpdate& operator=(const TStringsUpdate&) = delete;
+
+ private:
+  TStrings& list_;
+};
+
 enum class TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList : public TStrings {
