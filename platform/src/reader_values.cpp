@@ -30,8 +30,7 @@ void TReader::ReadErrorAt(const std::string& what, std::int64_t offset) const {
   throw EReadError(what + " at offset " + std::to_string(offset));
 }
 
-void TReader::Fill(std::size_t atLeast) {
-  if (buffer_.size() - pos_ >= atLeast) return;
+void TReader::Refill(std::size_t atLeast) {
   buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(pos_));
   base_ += static_cast<std::int64_t>(pos_);
   pos_ = 0;
@@ -199,8 +198,10 @@ void TReader::ReadStringPayload(TValueType type, std::string& into) {
     length = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint64_t>(b[3]) << 24);
   }
   CheckAvailable(length);
-  into.resize(length);
-  Read(into.data(), into.size());
+  if (length == 0) return into.clear();
+  Fill(length);
+  into.assign(buffer_.data() + pos_, length);
+  pos_ += length;
 }
 
 std::u16string TReader::ReadWideStringPayload() {

@@ -36,7 +36,11 @@ void TStringItems::Insert(int index, TStringItem item) {
   // An append goes to the last block; anything else to the block holding index.
   const std::size_t b = index >= size_ ? blocks_.size() - 1 : Locate(index);
   auto& items = blocks_[b].items;
-  items.insert(items.begin() + (index - starts_[b]), std::move(item));
+  if (index >= size_) {
+    items.push_back(std::move(item));
+  } else {
+    items.insert(items.begin() + (index - starts_[b]), std::move(item));
+  }
   ++size_;
   ShiftStarts(b + 1, 1);
   if (items.size() > kMaxBlock) Split(b);

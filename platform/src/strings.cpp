@@ -48,6 +48,11 @@ void TStrings::AddStrings(const TStrings& source) {
   for (int i = 0; i < source.Count(); ++i) AddObject(source.Strings(i), source.Objects(i));
 }
 
+void TStrings::AddStrings(std::vector<std::string>&& lines) {
+  TStringsUpdate update(*this);
+  for (std::string& line : lines) AddObject(line, nullptr);
+}
+
 int TStrings::IndexOf(std::string_view text) const {
   for (int i = 0; i < Count(); ++i)
     if (SameText(Strings(i), text)) return i;
@@ -175,6 +180,14 @@ int TStringList::AddObject(const std::string& text, TObject* object) {
   items_.Insert(index, TStringItem{text, object});
   Changed();
   return index;
+}
+
+void TStringList::AddStrings(std::vector<std::string>&& lines) {
+  if (sorted_) return TStrings::AddStrings(std::move(lines));
+  if (lines.empty()) return;
+  Changing();
+  for (std::string& line : lines) items_.Insert(items_.Size(), TStringItem{std::move(line), nullptr});
+  Changed();
 }
 
 int TStringList::IndexOf(std::string_view text) const {

@@ -6,6 +6,10 @@
 
 namespace platform {
 
+namespace {
+constexpr std::size_t kBatch = 256;
+}  // namespace
+
 void TStrings::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
       "Strings",
@@ -13,12 +17,19 @@ void TStrings::DefineProperties(TFiler& filer) {
         reader.ReadListBegin();
         TStringsUpdate update(*this);
         Clear();
-        std::string line;
+        // Lines move into the list in batches: no copy of their text, and no
+        // scratch allocation that grows with the list.
+        std::vector<std::string> batch;
+        batch.reserve(kBatch);
         while (!reader.EndOfList()) {
-          reader.ReadString(line);
-          Add(line);
+          reader.ReadString(batch.emplace_back());
+          if (batch.size() == kBatch) {
+            AddStrings(std::move(batch));
+            batch.clear();
+          }
         }
         reader.ReadListEnd();
+        AddStrings(std::move(batch));
       },
       [this](TWriter& writer) {
         writer.WriteListBegin();

@@ -150,3 +150,21 @@ TEST(StringList, LongListAfterRandomEditsEqualsAPlainModel) {
   while (list.Count() > 0) list.Delete(list.Count() / 2);
   EXPECT_EQ(list.Text(), "");
 }
+
+TEST(StringList, AddingABatchOfLinesKeepsOrderOrSortsAndNotifiesOnce) {
+  TStringList list;
+  int changes = 0;
+  list.OnChange = [&](TObject*) { ++changes; };
+  list.Add("first");
+  std::vector<std::string> batch(300, "x");
+  batch[299] = "last";
+  list.AddStrings(std::move(batch));
+  EXPECT_EQ(list.Count(), 301);
+  EXPECT_EQ(list.Strings(300), "last");
+  EXPECT_EQ(changes, 2);
+
+  TStringList sorted;
+  sorted.SetSorted(true);
+  sorted.AddStrings(std::vector<std::string>{"b", "a", "B"});
+  EXPECT_EQ(sorted.Text(), "a\r\nb\r\n");  // duplicates ignored, sorted order
+}

@@ -97,7 +97,12 @@ class TReader : public TFiler {
     std::string Name;
     std::string Where;
   };
-  void Fill(std::size_t atLeast);
+  // Makes atLeast bytes available at pos_; the check is inline because every
+  // value read asks.
+  void Fill(std::size_t atLeast) {
+    if (buffer_.size() - pos_ < atLeast) Refill(atLeast);
+  }
+  void Refill(std::size_t atLeast);
   void CheckAvailable(std::uint64_t count);
   void ReadComponentData(TComponent* instance);
   void ReadChild(TComponent* parent);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/events.h"
 #include "platform/object.h"
@@ -34,6 +35,8 @@ class TStrings : public TPersistent {
   int Add(const std::string& text) { return AddObject(text, nullptr); }
   void Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
   void AddStrings(const TStrings& source);
+  // Appends lines without objects, taking their text over.
+  virtual void AddStrings(std::vector<std::string>&& lines);
 
   // First position of an equal line (ignoring ASCII case), -1 when none.
   virtual int IndexOf(std::string_view text) const;
@@ -89,6 +92,8 @@ class TStringList : public TStrings {
   void Delete(int index) override;
   void Clear() override;
   int AddObject(const std::string& text, TObject* object) override;
+  void AddStrings(std::vector<std::string>&& lines) override;
+  using TStrings::AddStrings;
   int IndexOf(std::string_view text) const override;
 
   // Sorted mode keeps the lines in the order of CompareText (CompareStr when
