@@ -8,7 +8,6 @@
 #include "platform/exceptions.h"
 #include "platform/files.h"
 #include "platform/form.h"
-#include "platform/form_resources.h"
 #include "platform/form_text.h"
 #include "platform/published.h"
 #include "platform/registry.h"
@@ -20,7 +19,8 @@ using namespace platform;
 
 namespace {
 
-// A form whose layout is linked as the resource TLAYOUTFORM.
+// A form whose layout is linked as the resource TLAYOUTFORM, built from
+// forms/TLayoutForm.txt.
 class TLayoutForm : public TForm {
   LXV_CLASS(TLayoutForm, TForm)
  public:
@@ -31,26 +31,9 @@ class TLayoutForm : public TForm {
   int clicks = 0;
 };
 
-const char kLayout[] =
-    "object LayoutForm: TLayoutForm\r\n"
-    "  Caption = 'Layout'\r\n"
-    "  Width = 493\r\n"
-    "  OnCreate = FormCreate\r\n"
-    "  object BtnOK: TVecButton\r\n"
-    "    Caption = 'OK'\r\n"
-    "    OnClick = OkClick\r\n"
-    "  end\r\n"
-    "end\r\n";
-
-const std::string& LayoutBinary() {
-  static const std::string bytes = FormContentToBinary(kLayout);
-  return bytes;
-}
-
 void RegisterLayout() {
   lxvtest::RegisterVecClasses();
   RegisterClass(TLayoutForm::StaticClass());
-  RegisterFormResource("TLayoutForm", LayoutBinary());
 }
 
 }  // namespace
@@ -108,9 +91,8 @@ TEST(Forms, EmptyFormSavedAndLoadedInBothFormats) {
 
 TEST(Forms, CreateFromFileRequiresAFormClass) {
   RegisterLayout();
-  testing_support::TempDir dir;
-  WriteFileAtomically(dir.File("layout.txt"), kLayout);
-  TOwned<TForm> form(TForm::CreateFromFile(dir.File("layout.txt"), nullptr));
+  const std::string layout = std::string(LXV_TEST_SOURCE_DIR) + "/platform/forms/TLayoutForm.txt";
+  TOwned<TForm> form(TForm::CreateFromFile(layout, nullptr));
   EXPECT_EQ(form->ClassName(), "TLayoutForm");
   // A vector's root is a component but not a form.
   const int before = Application().ComponentCount();
