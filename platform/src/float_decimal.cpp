@@ -64,12 +64,6 @@ TDecimal RoundDecimals(const TDecimal& decimal, int decimals) {
   return RoundSignificant(decimal, significant);
 }
 
-std::string WithMinus(const std::string& text) {
-  // Built by copying rather than by concatenation, which GCC 12 misreads as
-  // an overlapping copy (-Wrestrict).
-  std::string result(text.size() + 1, '-');
-  std::copy(text.begin(), text.end(), result.begin() + 1);
-  return result;
-}
+std::string WithMinus(const std::string& text) { return "-" + text; }
 
 }  // namespace platform::detail
