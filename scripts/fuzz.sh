@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every libFuzzer target for a short, fixed number of runs on its seed
+# Runs every libFuzzer target for a short, fixed number of runs on its starting
 # corpus (fuzz/corpus/NAME). Expects the fuzz build: BUILD_DIR, default build/fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."

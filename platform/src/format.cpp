@@ -28,7 +28,7 @@ std::string ZeroPad(std::string digits, int precision, bool negative) {
   return negative ? "-" + digits : digits;
 }
 
-struct Spec {
+struct Specifier {
   bool left = false;
   int width = -1;
   int precision = -1;
@@ -50,8 +50,8 @@ class Formatter {
         ++pos_;
         continue;
       }
-      const Spec spec = ParseSpec();
-      Append(Convert(spec, NextArgument()), spec);
+      const Specifier specifier = ParseSpecifier();
+      Append(Convert(specifier, NextArgument()), specifier);
     }
     return std::move(result_);
   }
@@ -88,8 +88,8 @@ class Formatter {
     return true;
   }
 
-  Spec ParseSpec() {
-    Spec spec;
+  Specifier ParseSpecifier() {
+    Specifier specifier;
     std::int64_t number = 0;
     bool haveNumber = ReadNumber(number);
     if (haveNumber && Peek() == ':') {
@@ -99,40 +99,40 @@ class Formatter {
       haveNumber = false;
     }
     if (!haveNumber && Peek() == '-') {
-      spec.left = true;
+      specifier.left = true;
       ++pos_;
     }
     if (haveNumber || ReadNumber(number)) {
       // A negative width from "*" left-justifies, as in C.
-      spec.left = spec.left || number < 0;
-      spec.width = static_cast<int>(number < 0 ? -number : number);
+      specifier.left = specifier.left || number < 0;
+      specifier.width = static_cast<int>(number < 0 ? -number : number);
     }
     if (Peek() == '.') {
       ++pos_;
       if (!ReadNumber(number)) number = 0;
-      spec.precision = number < 0 ? -1 : static_cast<int>(number);
+      specifier.precision = number < 0 ? -1 : static_cast<int>(number);
     }
-    spec.type = Peek();
-    if (spec.type == '\0') Fail();
+    specifier.type = Peek();
+    if (specifier.type == '\0') Fail();
     ++pos_;
-    return spec;
+    return specifier;
   }
 
-  std::string Convert(const Spec& spec, const TVarRec& arg) const {
+  std::string Convert(const Specifier& specifier, const TVarRec& arg) const {
     using K = TVarRec::TKind;
-    switch (spec.type | 0x20) {  // either case
+    switch (specifier.type | 0x20) {  // either case
       case 'd': {
         if (!arg.IsInteger()) Fail();
-        if (arg.Kind() == K::UInt64) return ZeroPad(UnsignedDigits(arg.Int(), 10), spec.precision, false);
+        if (arg.Kind() == K::UInt64) return ZeroPad(UnsignedDigits(arg.Int(), 10), specifier.precision, false);
         const std::uint64_t magnitude = arg.Int() < 0 ? 0 - static_cast<std::uint64_t>(arg.Int()) : arg.Int();
-        return ZeroPad(UnsignedDigits(magnitude, 10), spec.precision, arg.Int() < 0);
+        return ZeroPad(UnsignedDigits(magnitude, 10), specifier.precision, arg.Int() < 0);
       }
       case 'u':
       case 'x': {
         if (!arg.IsInteger()) Fail();
         std::uint64_t pattern = static_cast<std::uint64_t>(arg.Int());
         if (arg.Kind() == K::Integer) pattern &= 0xFFFFFFFFu;  // the 32-bit pattern
-        return ZeroPad(UnsignedDigits(pattern, (spec.type | 0x20) == 'x' ? 16 : 10), spec.precision, false);
+        return ZeroPad(UnsignedDigits(pattern, (specifier.type | 0x20) == 'x' ? 16 : 10), specifier.precision, false);
       }
       case 'e':
       case 'f':
@@ -140,14 +140,14 @@ class Formatter {
       case 'n':
       case 'm':
         if (arg.Kind() != K::Extended) Fail();
-        return detail::FloatArgument(static_cast<char>(spec.type | 0x20), arg.Extended(), spec.precision);
+        return detail::FloatArgument(static_cast<char>(specifier.type | 0x20), arg.Extended(), specifier.precision);
       case 'p':
         if (arg.Kind() != K::Pointer) Fail();
         return ZeroPad(UnsignedDigits(reinterpret_cast<std::uintptr_t>(arg.Pointer()), 16),
                        2 * sizeof(void*), false);
       case 's':
         if (arg.Kind() != K::String && arg.Kind() != K::Char) Fail();
-        return Truncate(arg.Text(), spec.precision);
+        return Truncate(arg.Text(), specifier.precision);
       default:
         Fail();
     }
@@ -161,11 +161,11 @@ class Formatter {
     return text.substr(0, end);
   }
 
-  void Append(const std::string& text, const Spec& spec) {
-    const std::size_t fill = spec.width > static_cast<int>(text.size()) ? spec.width - text.size() : 0;
-    if (!spec.left) result_.append(fill, ' ');
+  void Append(const std::string& text, const Specifier& specifier) {
+    const std::size_t fill = specifier.width > static_cast<int>(text.size()) ? specifier.width - text.size() : 0;
+    if (!specifier.left) result_.append(fill, ' ');
     result_ += text;
-    if (spec.left) result_.append(fill, ' ');
+    if (specifier.left) result_.append(fill, ' ');
   }
 
   std::string_view pattern_;
