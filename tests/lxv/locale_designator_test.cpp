@@ -21,12 +21,12 @@ TEST(HexToInt, SkipsWhatIsNotADigitAndKeepsTheLastEight) {
 TEST(LocaleDesignator, BuildAndRead) {
   EXPECT_EQ(UserDefaultDesignator(), "User default 00000400");
   EXPECT_EQ(SystemDefaultDesignator(), "System default 00000800");
-  EXPECT_EQ(DesignatorLCID(UserDefaultDesignator()), 1024);
-  EXPECT_EQ(DesignatorLCID(SystemDefaultDesignator()), 2048);
+  EXPECT_EQ(DesignatorLCID(UserDefaultDesignator()), 1024u);
+  EXPECT_EQ(DesignatorLCID(SystemDefaultDesignator()), 2048u);
   EXPECT_EQ(MakeLocaleDesignator("German, Deutsch", 0x407), "German, Deutsch 00000407");
   EXPECT_EQ(LocalePrefix(0x409), "00000409");
   EXPECT_EQ(LocalePrefix(0x10407), "00010407");  // sort variant bits show in front
-  EXPECT_EQ(DesignatorLCID("00000409"), 1033);
+  EXPECT_EQ(DesignatorLCID("00000409"), 1033u);
 }
 
 TEST(LocaleDesignator, Validity) {

@@ -26,19 +26,19 @@ std::int32_t HexToInt(std::string_view text) {
   return static_cast<std::int32_t>(accumulator);
 }
 
-std::string LocalePrefix(LCID lcid) { return platform::IntToHex(static_cast<std::uint32_t>(lcid), 8); }
+std::string LocalePrefix(LCID lcid) { return platform::IntToHex(lcid, 8); }
 
 std::string MakeLocaleDesignator(std::string_view displayName, LCID lcid) {
   return std::string(displayName) + " " + LocalePrefix(lcid);
 }
 
-std::string UserDefaultDesignator() { return MakeLocaleDesignator("User default", kUserDefaultLCID); }
-std::string SystemDefaultDesignator() { return MakeLocaleDesignator("System default", kSystemDefaultLCID); }
+std::string UserDefaultDesignator() { return MakeLocaleDesignator("User default", platform::LOCALE_USER_DEFAULT); }
+std::string SystemDefaultDesignator() { return MakeLocaleDesignator("System default", platform::LOCALE_SYSTEM_DEFAULT); }
 
 bool IsValidLocaleDesignator(std::string_view text) {
   return text.size() > 7 && HexDigit(text[text.size() - 8]) >= 0;
 }
 
-LCID DesignatorLCID(std::string_view text) { return HexToInt(LastEight(text)); }
+LCID DesignatorLCID(std::string_view text) { return static_cast<LCID>(HexToInt(LastEight(text))); }
 
 }  // namespace Lxv

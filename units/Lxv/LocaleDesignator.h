@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/locale_services.h"
+
 namespace Lxv {
 
-using LCID = std::int32_t;
-constexpr LCID kUserDefaultLCID = 0x400;
-constexpr LCID kSystemDefaultLCID = 0x800;
+using platform::LCID;
 
 // Hexadecimal digits accumulate into 32 bits (only the last eight count);
 // every other character is skipped. Never fails: no digits give 0.
