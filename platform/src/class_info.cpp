@@ -30,6 +30,7 @@ bool TPropInfo::IsOrdinal() const {
     case TTypeKind::Integer:
     case TTypeKind::Int64:
     case TTypeKind::Char:
+    case TTypeKind::WChar:
     case TTypeKind::Enumeration:
     case TTypeKind::Boolean:
     case TTypeKind::Set:

@@ -17,7 +17,7 @@ namespace platform {
 
 class TComponent;
 
-enum class TTypeKind { Integer, Int64, Char, Enumeration, Boolean, Set, Float, String, Class, Component, Method };
+enum class TTypeKind { Integer, Int64, Char, WChar, Enumeration, Boolean, Set, Float, String, Class, Component, Method };
 
 // Identifier names of an enumeration (or of a set's element type), by ordinal.
 struct TEnumType {

@@ -25,6 +25,8 @@
 
 namespace platform {
 
+class TCollection;
+
 // Enumerations are published with their identifier names, declared next to the
 // enumeration: LXV_ENUM(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 #define LXV_ENUM(E, ...)                                                   \
@@ -81,6 +83,9 @@ class TClassBuilder {
         info_.Construct = [](TComponent* owner) -> TObject* { return new T(owner); };
       } else if constexpr (std::is_default_constructible_v<T>) {
         info_.Construct = [](TComponent*) -> TObject* { return new T(); };
+      } else if constexpr (std::is_constructible_v<T, TCollection*>) {
+        // Collection items; the collection attaches what it constructs.
+        info_.Construct = [](TComponent*) -> TObject* { return new T(static_cast<TCollection*>(nullptr)); };
       }
     }
   }
@@ -202,6 +207,7 @@ class TClassBuilder {
   static constexpr TTypeKind OrdinalKind() {
     if constexpr (std::is_same_v<V, bool>) return TTypeKind::Boolean;
     else if constexpr (std::is_same_v<V, char>) return TTypeKind::Char;
+    else if constexpr (std::is_same_v<V, char16_t>) return TTypeKind::WChar;
     else if constexpr (std::is_enum_v<V>) return TTypeKind::Enumeration;
     else if constexpr (detail::IsSet<V>::value) return TTypeKind::Set;
     else if constexpr (std::is_integral_v<V> && sizeof(V) <= 4) return TTypeKind::Integer;
