@@ -4,6 +4,7 @@
 
 #include "platform/application.h"
 #include "platform/class_info.h"
+#include "platform/collection.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
 #include "platform/reader.h"
@@ -215,6 +216,11 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop, const 
     case TTypeKind::Method: return ReadMethod(instance, prop);
     case TTypeKind::Component: return ReadReference(instance, prop, where);
     default:
+      if (NextValue() == vaCollection) {
+        auto* collection = dynamic_cast<TCollection*>(prop.GetObj ? prop.GetObj(*instance) : nullptr);
+        if (collection == nullptr) ReadError("Property " + where + " is not a collection");
+        return ReadCollection(*collection, where);
+      }
       if (NextValue() == vaNil && prop.SetObj) {
         ReadValue();
         prop.SetObj(*instance, nullptr);
@@ -231,6 +237,7 @@ void TReader::ReadOrdinal(TPersistent* instance, const TPropInfo& prop) {
   switch (prop.Kind) {
     case TTypeKind::Boolean: value = ReadBoolean(); break;
     case TTypeKind::Char: value = static_cast<unsigned char>(ReadChar()); break;
+    case TTypeKind::WChar: value = ReadWideChar(); break;
     case TTypeKind::Enumeration: {
       const std::string name = ReadIdent();
       value = prop.Enum ? GetEnumValue(*prop.Enum, name) : -1;

@@ -134,6 +134,13 @@ bool TReader::ReadBoolean() {
 
 char TReader::ReadChar() {
   const std::int64_t at = Offset();
+  // The text converter turns #128..#255 into a one-unit wide string.
+  if (NextValue() == vaWString) {
+    const std::u16string wide = ReadWideString();
+    if (wide.size() != 1 || wide[0] > 0xFF)
+      ReadErrorAt("Expected one 8-bit character but found " + formcodec::Utf16ToUtf8(wide), at);
+    return static_cast<char>(wide[0]);
+  }
   const std::string s = ReadString();
   if (s.size() != 1) ReadErrorAt("Expected one character but found " + std::to_string(s.size()), at);
   return s[0];

@@ -1,6 +1,7 @@
 // TWriter: writing components through their published properties.
 #include "form_codec.h"
 #include "platform/class_info.h"
+#include "platform/collection.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
 #include "platform/streams.h"
@@ -83,6 +84,11 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop) 
     case TTypeKind::Class: {
       const auto* sub = dynamic_cast<const TPersistent*>(prop.GetObj(instance));
       if (sub == nullptr) return;
+      if (const auto* collection = dynamic_cast<const TCollection*>(sub)) {
+        // Written even when empty: the value replaces the items the reader's object has.
+        WritePropName(prop.Name);
+        return WriteCollection(*collection);
+      }
       const std::string saved = prefix_;
       prefix_ += prop.Name + ".";
       WriteProperties(*sub);
@@ -103,6 +109,7 @@ void TWriter::WriteOrdinal(const TPersistent& instance, const TPropInfo& prop) {
   switch (prop.Kind) {
     case TTypeKind::Boolean: return WriteBoolean(value != 0);
     case TTypeKind::Char: return WriteChar(static_cast<char>(value));
+    case TTypeKind::WChar: return WriteWideChar(static_cast<char16_t>(value));
     case TTypeKind::Enumeration: {
       WriteValue(vaIdent);
       return WriteStr(prop.Enum ? GetEnumName(*prop.Enum, value) : std::to_string(value));

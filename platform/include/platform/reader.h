@@ -14,6 +14,7 @@
 
 namespace platform {
 
+class TCollection;
 class TPersistent;
 struct TPropInfo;
 
@@ -40,6 +41,8 @@ class TReader : public TFiler {
   std::int64_t ReadInt64();
   bool ReadBoolean();
   char ReadChar();
+  // A one-unit wide string, a one-character string or an integer code.
+  char16_t ReadWideChar();
   long double ReadFloat();  // any float kind, or an integer
   float ReadSingle();
   std::int64_t ReadCurrency();  // the value times 10000
@@ -84,6 +87,9 @@ class TReader : public TFiler {
   // new instance of the stream's class owned by `ownerOfNew`. On failure every
   // component the read created is freed.
   TComponent* ReadRootComponent(TComponent* root, TComponent* ownerOfNew = nullptr);
+  // Replaces the collection's items with those of a vaCollection value; when
+  // the value is malformed the collection keeps the items it had.
+  void ReadCollection(TCollection& collection);
   // Asked before an unknown property raises; set handled to skip its value.
   std::function<void(const std::string& message, bool& handled)> OnError;
 
@@ -112,6 +118,7 @@ class TReader : public TFiler {
   void ReadOrdinal(TPersistent* instance, const TPropInfo& prop);
   void ReadMethod(TPersistent* instance, const TPropInfo& prop);
   void ReadReference(TPersistent* instance, const TPropInfo& prop, const std::string& where);
+  void ReadCollection(TCollection& collection, const std::string& where);
   void UnknownProperty(const std::string& message, std::int64_t offset);
   void ResolveFixups();
   TComponent* FindReference(const std::string& name) const;

@@ -11,6 +11,7 @@
 
 namespace platform {
 
+class TCollection;
 class TPersistent;
 struct TPropInfo;
 
@@ -26,6 +27,8 @@ class TWriter : public TFiler {
   void WriteChar(char value) { WriteString(std::string_view(&value, 1)); }
   void WriteString(std::string_view value);  // vaString up to 255 bytes, else vaLString
   void WriteWideString(std::u16string_view value);
+  // A one-unit wide string; an integer in generation 3, which has no wide strings.
+  void WriteWideChar(char16_t value);
   void WriteIdent(std::string_view ident);   // nil, False, True get their own kinds
   void WriteFloat(long double value);
   void WriteExtended(const std::array<std::uint8_t, 10>& bytes);
@@ -47,6 +50,8 @@ class TWriter : public TFiler {
   void WriteRootComponent(TComponent* root);
   void WriteComponent(TComponent* component);
   void WriteProperties(const TPersistent& instance);
+  // A vaCollection value: each item's stored properties as one list.
+  void WriteCollection(const TCollection& collection);
 
   void DefineProperty(const std::string& name, TReaderProc read, TWriterProc write, bool hasData) override;
   void DefineBinaryProperty(const std::string& name, TStreamProc read, TStreamProc write, bool hasData) override;
@@ -59,6 +64,7 @@ class TWriter : public TFiler {
   void WritePropName(std::string_view name);
 
   std::string prefix_;  // path of the sub-object whose properties are written
+  int depth_ = 0;       // collections within collections
 };
 
 }  // namespace platform
