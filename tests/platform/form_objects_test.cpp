@@ -69,18 +69,9 @@ TEST_F(FormObjects, IntegersOfEveryWidthAndWriteBack) {
   EXPECT_EQ(Write(form), bytes);
 }
 
-TEST_F(FormObjects, EnumerationsSetsCharsIdentsAndSkippingUnknownProperties) {
-  TMemoryStream stream(FormFixture("g02_misc.bin"));
-  TReader reader(stream);
-  std::vector<std::string> skipped;
-  reader.OnError = [&](const std::string& message, bool& handled) {
-    skipped.push_back(message);
-    handled = true;
-  };
-  auto* form = static_cast<TVecForm*>(reader.ReadRootComponent(nullptr));
-  owned_.push_back(form);
-  ASSERT_EQ(skipped.size(), 1u);  // WideCh: the test classes have no wide character kind
-  EXPECT_NE(skipped[0].find("WideCh"), std::string::npos);
+TEST_F(FormObjects, EnumerationsSetsCharsIdentsAndWriteBack) {
+  const std::string bytes = FormFixture("g02_misc.bin");
+  TVecForm* form = Read(bytes);
   EXPECT_EQ(form->Color, -16777201);
   EXPECT_EQ(form->BorderStyle, bsDialog);
   auto* misc = Find<TVecMisc>(form, "Misc1");
@@ -94,8 +85,31 @@ TEST_F(FormObjects, EnumerationsSetsCharsIdentsAndSkippingUnknownProperties) {
   EXPECT_EQ(misc->CharQuote, '\'');
   EXPECT_EQ(misc->CharHigh, '\xE9');
   EXPECT_EQ(misc->CharNul, '\0');
+  EXPECT_EQ(misc->WideCh, u'\x20AC');
   EXPECT_EQ(misc->ColorNamed, 0xFF);
   EXPECT_EQ(misc->ColorNumber, 0x123456);
+  EXPECT_EQ(Write(form), bytes);
+}
+
+TEST_F(FormObjects, UnknownPropertiesCanBeSkipped) {
+  std::string text = FormFixture("g02_misc.txt");
+  const std::string from = "WideCh = #8364";
+  text.replace(text.find(from), from.size(), "Unheard = #8364");
+  TMemoryStream stream(FormContentToBinary(text));
+  TReader reader(stream);
+  std::vector<std::string> skipped;
+  reader.OnError = [&](const std::string& message, bool& handled) {
+    skipped.push_back(message);
+    handled = true;
+  };
+  auto* form = static_cast<TVecForm*>(reader.ReadRootComponent(nullptr));
+  owned_.push_back(form);
+  ASSERT_EQ(skipped.size(), 1u);
+  EXPECT_NE(skipped[0].find("Property Unheard of MiscForm.Misc1 does not exist"), std::string::npos) << skipped[0];
+  auto* misc = Find<TVecMisc>(form, "Misc1");
+  EXPECT_EQ(misc->WideCh, 0);
+  EXPECT_EQ(misc->CharHigh, '\xE9');  // #233 in text is a one-unit wide string
+  EXPECT_EQ(misc->ColorNumber, 0x123456);  // read on after the skipped value
 }
 
 TEST_F(FormObjects, StringListsAreFilledInPlace) {

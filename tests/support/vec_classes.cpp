@@ -96,7 +96,7 @@ TClass TVecMisc::StaticClass() {
       P(TVecMisc, BoolDefFalseIsFalse).Default(0) P(TVecMisc, AlignFirst) P(TVecMisc, AlignLast)
       P(TVecMisc, Border) P(TVecMisc, StylesEmpty) P(TVecMisc, StylesOne) P(TVecMisc, StylesAll)
       P(TVecMisc, Anchors) P(TVecMisc, AnchorsDef).Default(3) P(TVecMisc, CharA) P(TVecMisc, CharQuote)
-      P(TVecMisc, CharHigh) P(TVecMisc, CharNul)
+      P(TVecMisc, CharHigh) P(TVecMisc, CharNul) P(TVecMisc, WideCh)
       P(TVecMisc, ColorNamed).Idents(VecColors()) P(TVecMisc, ColorNumber).Idents(VecColors())
       .Build();
   return &info;
@@ -166,12 +166,55 @@ TClass TVecLink::StaticClass() {
   return &info;
 }
 
+TClass TVecStrings::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TVecStrings>("TVecStrings")
+      P(TVecStrings, Plain) P(TVecStrings, Empty) P(TVecStrings, Apostrophes) P(TVecStrings, CrLf)
+      P(TVecStrings, Tab) P(TVecStrings, WithNul) P(TVecStrings, HighBytes) P(TVecStrings, Utf8Bytes)
+      P(TVecStrings, Len255) P(TVecStrings, Len256) P(TVecStrings, Len1000) P(TVecStrings, OnlyQuote)
+      P(TVecStrings, Short) P(TVecStrings, Wide) P(TVecStrings, Uni)
+      .Build();
+  return &info;
+}
+
+TClass TVecFloats::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TVecFloats>("TVecFloats")
+      P(TVecFloats, Pi_) P(TVecFloats, Negative) P(TVecFloats, Huge) P(TVecFloats, Tiny) P(TVecFloats, Whole)
+      P(TVecFloats, Ext) P(TVecFloats, Sgl) P(TVecFloats, Cur) P(TVecFloats, When) P(TVecFloats, ZeroVal)
+      .Build();
+  return &info;
+}
+
+TClass TVecColumn::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TVecColumn>("TVecColumn")
+      P(TVecColumn, Caption) P(TVecColumn, Width).Default(64) P(TVecColumn, Visible).Default(1)
+      P(TVecColumn, Align).Default(alNone)
+      .Build();
+  return &info;
+}
+
+void TVecColumn::Assign(const TPersistent* source) {
+  const auto* from = dynamic_cast<const TVecColumn*>(source);
+  if (from == nullptr) return TCollectionItem::Assign(source);
+  Caption = from->Caption;
+  Width = from->Width;
+  Visible = from->Visible;
+  Align = from->Align;
+}
+
+TClass TVecGrid::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TVecGrid>("TVecGrid")
+      P(TVecGrid, Columns) P(TVecGrid, EmptyCols)
+      .Build();
+  return &info;
+}
+
 #undef P
 
 void RegisterVecClasses() {
   RegisterClasses({TVecForm::StaticClass(), TVecInts::StaticClass(), TVecMisc::StaticClass(),
                    TVecLabel::StaticClass(), TVecPanel::StaticClass(), TVecButton::StaticClass(),
-                   TVecEdit::StaticClass(), TVecMemo::StaticClass(), TVecLink::StaticClass()});
+                   TVecEdit::StaticClass(), TVecMemo::StaticClass(), TVecLink::StaticClass(),
+                   TVecStrings::StaticClass(), TVecFloats::StaticClass(), TVecGrid::StaticClass()});
 }
 
 }  // namespace lxvtest

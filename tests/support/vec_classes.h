@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/collection.h"
 #include "platform/component.h"
 #include "platform/events.h"
 #include "platform/published.h"
@@ -137,6 +138,7 @@ class TVecMisc : public TVecBase {
   VEC_FIELD(char, CharQuote, 0)
   VEC_FIELD(char, CharHigh, 0)
   VEC_FIELD(char, CharNul, 0)
+  VEC_FIELD(char16_t, WideCh, 0)
   VEC_FIELD(std::int32_t, ColorNamed, 0)
   VEC_FIELD(std::int32_t, ColorNumber, 0)
 };
@@ -223,6 +225,67 @@ class TVecLink : public TVecBase {
   VEC_FIELD(TComponent*, Target2, nullptr)
   VEC_FIELD(TComponent*, NilTarget, nullptr)
   platform::TNotifyEvent OnClick, OnChange;
+};
+
+class TVecStrings : public TVecBase {
+  LXV_CLASS(TVecStrings, TVecBase)
+ public:
+  explicit TVecStrings(TComponent* owner) : TVecBase(owner) {}
+  VEC_FIELD(std::string, Plain, std::string{})
+  VEC_FIELD(std::string, Empty, std::string{})
+  VEC_FIELD(std::string, Apostrophes, std::string{})
+  VEC_FIELD(std::string, CrLf, std::string{})
+  VEC_FIELD(std::string, Tab, std::string{})
+  VEC_FIELD(std::string, WithNul, std::string{})
+  VEC_FIELD(std::string, HighBytes, std::string{})
+  VEC_FIELD(std::string, Utf8Bytes, std::string{})
+  VEC_FIELD(std::string, Len255, std::string{})
+  VEC_FIELD(std::string, Len256, std::string{})
+  VEC_FIELD(std::string, Len1000, std::string{})
+  VEC_FIELD(std::string, OnlyQuote, std::string{})
+  VEC_FIELD(std::string, Short, std::string{})
+  VEC_FIELD(std::string, Wide, std::string{})
+  VEC_FIELD(std::string, Uni, std::string{})
+};
+
+class TVecFloats : public TVecBase {
+  LXV_CLASS(TVecFloats, TVecBase)
+ public:
+  explicit TVecFloats(TComponent* owner) : TVecBase(owner) {}
+  VEC_FIELD(double, Pi_, 0)
+  VEC_FIELD(double, Negative, 0)
+  VEC_FIELD(double, Huge, 0)
+  VEC_FIELD(double, Tiny, 0)
+  VEC_FIELD(double, Whole, 0)
+  VEC_FIELD(double, Ext, 0)
+  VEC_FIELD(float, Sgl, 0)
+  VEC_FIELD(double, Cur, 0)
+  VEC_FIELD(double, When, 0)
+  VEC_FIELD(double, ZeroVal, 0)
+};
+
+class TVecColumn : public platform::TCollectionItem {
+  LXV_CLASS(TVecColumn, platform::TCollectionItem)
+ public:
+  explicit TVecColumn(platform::TCollection* collection) : TCollectionItem(collection) {}
+  void Assign(const platform::TPersistent* source) override;
+  VEC_FIELD(std::string, Caption, std::string{})
+  VEC_FIELD(std::int32_t, Width, 64)
+  VEC_FIELD(bool, Visible, true)
+  VEC_FIELD(TVecAlign, Align, alNone)
+};
+
+class TVecGrid : public TVecBase {
+  LXV_CLASS(TVecGrid, TVecBase)
+ public:
+  explicit TVecGrid(TComponent* owner) : TVecBase(owner) {}
+  platform::TCollection ColumnsObj{TVecColumn::StaticClass(), this};
+  platform::TCollection EmptyColsObj{TVecColumn::StaticClass(), this};
+  platform::TCollection* Columns() const { return const_cast<platform::TCollection*>(&ColumnsObj); }
+  void SetColumns(platform::TCollection* value) { ColumnsObj.Assign(value); }
+  platform::TCollection* EmptyCols() const { return const_cast<platform::TCollection*>(&EmptyColsObj); }
+  void SetEmptyCols(platform::TCollection* value) { EmptyColsObj.Assign(value); }
+  TVecColumn* Column(int index) const { return static_cast<TVecColumn*>(ColumnsObj.Items(index)); }
 };
 
 void RegisterVecClasses();
