@@ -4,23 +4,12 @@
 #include "platform/collection.h"
 #include "platform/exceptions.h"
 #include "platform/reader.h"
+#include "platform/scope_exit.h"
 #include "platform/writer.h"
 
 namespace platform {
 
 namespace {
-
-// Leaves one level of nesting however the scope ends.
-class TNestingScope {
- public:
-  explicit TNestingScope(TReader& reader) : reader_(reader) { reader_.EnterNesting(); }
-  ~TNestingScope() { reader_.LeaveNesting(); }
-  TNestingScope(const TNestingScope&) = delete;
-  TNestingScope& operator=(const TNestingScope&) = delete;
-
- private:
-  TReader& reader_;
-};
 
 // Gives a collection back the items it had unless the read was committed.
 class TRestoreItems {
@@ -76,7 +65,7 @@ void TReader::ReadCollection(TCollection& collection) { ReadCollection(collectio
 
 void TReader::ReadCollection(TCollection& collection, const std::string& where) {
   CheckValue(vaCollection);
-  TNestingScope nesting(*this);
+  TReader::TNestingScope nesting(*this);
   TRestoreItems restore(collection);
   while (!EndOfList()) {
     const std::int64_t at = Offset();
@@ -106,14 +95,10 @@ void TWriter::WriteCollection(const TCollection& collection) {
   if (depth_ >= formcodec::kMaxDepth) throw EWriteError("Collections nested too deeply at " + collection.GetNamePath());
   WriteValue(vaCollection);
   // Item properties are named from the item, not from the collection's owner.
-  struct TScope {
-    TWriter& w;
-    std::string prefix;
-    ~TScope() {
-      w.prefix_ = std::move(prefix);
-      --w.depth_;
-    }
-  } scope{*this, std::move(prefix_)};
+  TScopeExit restore([this, saved = std::move(prefix_)]() mutable {
+    prefix_ = std::move(saved);
+    --depth_;
+  });
   prefix_.clear();
   ++depth_;
   for (int i = 0; i < collection.Count(); ++i) {

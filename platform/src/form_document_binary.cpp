@@ -9,11 +9,6 @@ namespace platform {
 
 namespace {
 
-struct TNesting {
-  explicit TNesting(TReader& r) : reader(r) { reader.EnterNesting(); }
-  ~TNesting() { reader.LeaveNesting(); }
-  TReader& reader;
-};
 
 std::vector<TFormProperty> ReadPropertyList(TReader& reader) {
   std::vector<TFormProperty> properties;
@@ -67,13 +62,13 @@ TFormValue ReadFormValue(TReader& reader) {
     case vaWString: v.Wide = reader.ReadWideStringPayload(); break;
     case vaSet: v.Names = reader.ReadSetPayload(); break;
     case vaList: {
-      TNesting nest(reader);
+      TReader::TNestingScope nest(reader);
       while (!reader.EndOfList()) v.List.push_back(ReadFormValue(reader));
       reader.ReadValue();
       break;
     }
     case vaCollection: {
-      TNesting nest(reader);
+      TReader::TNestingScope nest(reader);
       while (!reader.EndOfList()) {
         TFormItem item;
         const TValueType next = reader.NextValue();
@@ -90,7 +85,7 @@ TFormValue ReadFormValue(TReader& reader) {
 }
 
 TFormObject ReadFormObject(TReader& reader) {
-  TNesting nest(reader);
+  TReader::TNestingScope nest(reader);
   const TReader::TObjectHeader header = reader.ReadObjectHeader();
   TFormObject object;
   object.Flags = header.Flags & ~ffChildPos;

@@ -9,6 +9,7 @@
 #include "platform/exceptions.h"
 #include "platform/reader.h"
 #include "platform/registry.h"
+#include "platform/scope_exit.h"
 #include "platform/streams.h"
 #include "platform/text.h"
 
@@ -74,9 +75,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew)
     if (cls == nullptr || !cls->IsComponent || !cls->Construct)
       throw EClassNotFound("Class " + header.ClassName + " not found at offset " + std::to_string(headerAt));
     t_readingNewRoot = true;
-    struct TResetFlag {
-      ~TResetFlag() { t_readingNewRoot = false; }
-    } reset;
+    TScopeExit reset([] { t_readingNewRoot = false; });
     newRoot = static_cast<TComponent*>(cls->Construct(ownerOfNew));
     root = newRoot;
   }
@@ -106,13 +105,12 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew)
 }
 
 void TReader::ReadComponentData(TComponent* instance) {
-  EnterNesting();
+  TNestingScope nesting(*this);
   const std::string path = instance == Root() ? std::string() : instance->Name();
   while (!EndOfList()) ReadProperty(instance, Join(Root()->Name(), path));
   ReadListEnd();
   while (!EndOfList()) ReadChild(instance);
   ReadListEnd();
-  LeaveNesting();
 }
 
 void TReader::ReadChild(TComponent* parent) {

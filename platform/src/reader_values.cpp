@@ -287,12 +287,12 @@ void TReader::SkipValue() {
     case vaFalse:
     case vaTrue:
     case vaNil: return;
-    case vaList:
-      EnterNesting();
+    case vaList: {
+      TNestingScope nesting(*this);
       while (!EndOfList()) SkipValue();
       ReadValue();
-      LeaveNesting();
       return;
+    }
     case vaInt8:
     case vaInt16:
     case vaInt32:
@@ -307,8 +307,8 @@ void TReader::SkipValue() {
     case vaBinary: ReadStringPayload(type); return;
     case vaWString: ReadWideStringPayload(); return;
     case vaSet: ReadSetPayload(); return;
-    case vaCollection:
-      EnterNesting();
+    case vaCollection: {
+      TNestingScope nesting(*this);
       while (!EndOfList()) {
         if (NextValue() != vaList) ReadIntegerPayload(ReadValue());  // the item's order
         CheckValue(vaList);
@@ -319,8 +319,8 @@ void TReader::SkipValue() {
         ReadValue();
       }
       ReadValue();
-      LeaveNesting();
       return;
+    }
   }
 }
 

@@ -79,7 +79,17 @@ class TReader : public TFiler {
   std::int64_t Offset() const { return base_ + static_cast<std::int64_t>(pos_); }
   [[noreturn]] void ReadError(const std::string& what) const { ReadErrorAt(what, Offset()); }
   [[noreturn]] void ReadErrorAt(const std::string& what, std::int64_t offset) const;
-  // One more level of nesting; raises past the limit. Pair with LeaveNesting.
+  // One more level of nesting for a scope; raises past the limit.
+  class TNestingScope {
+   public:
+    explicit TNestingScope(TReader& reader) : reader_(reader) { reader_.EnterNesting(); }
+    ~TNestingScope() { reader_.LeaveNesting(); }
+    TNestingScope(const TNestingScope&) = delete;
+    TNestingScope& operator=(const TNestingScope&) = delete;
+
+   private:
+    TReader& reader_;
+  };
   void EnterNesting();
   void LeaveNesting() { --depth_; }
 
