@@ -6,6 +6,7 @@
 #include "platform/form_text.h"
 #include "platform/published.h"
 #include "platform/reader.h"
+#include "platform/registry.h"
 #include "platform/streams.h"
 #include "platform/text.h"
 #include "platform/writer.h"
@@ -25,6 +26,11 @@ TClass TForm::StaticClass() {
       .Build();
   return &info;
 }
+
+namespace {
+// Plain forms can be read by class name, as any registered class.
+const bool kFormRegistered = (RegisterClass(TForm::StaticClass()), true);
+}  // namespace
 
 TForm::TForm(TComponent* owner) : TComponent(owner) {}
 

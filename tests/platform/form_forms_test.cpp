@@ -89,6 +89,20 @@ TEST(Forms, EmptyFormSavedAndLoadedInBothFormats) {
   }
 }
 
+TEST(Forms, PlainFormsAreRegisteredAndCreatedFromFiles) {
+  ASSERT_EQ(GetClass("TForm"), TForm::StaticClass());
+  testing_support::TempDir dir;
+  {
+    TOwned<TForm> form(new TForm(nullptr));
+    form->SetName("Plain1");
+    form->SetCaption("plain");
+    form->SaveToFile(dir.File("plain.txt"), true);
+  }
+  TOwned<TForm> form(TForm::CreateFromFile(dir.File("plain.txt"), nullptr));
+  EXPECT_EQ(form->ClassType(), TForm::StaticClass());
+  EXPECT_EQ(form->Caption(), "plain");
+}
+
 TEST(Forms, CreateFromFileRequiresAFormClass) {
   RegisterLayout();
   const std::string layout = std::string(LXV_TEST_SOURCE_DIR) + "/platform/forms/TLayoutForm.txt";
