@@ -9,8 +9,10 @@
 #include <utility>
 
 #include "platform/locale_services.h"
+#include "support/locale_answer.h"
 
 using namespace platform;
+using lxvtest::Answer;
 
 namespace {
 
@@ -36,11 +38,6 @@ std::vector<TReference> ReadReferences() {
     rows.push_back({static_cast<LCID>(std::stoul(locale, nullptr, 16)), static_cast<LCTYPE>(std::stoul(type)), name, value});
   }
   return rows;
-}
-
-std::string Answer(LCID locale, LCTYPE type) {
-  char buffer[256];
-  return GetLocaleInfoA(locale, type, buffer, 255) ? std::string(buffer) : "<failed>";
 }
 
 // The reference's separators in their one-byte form: the reference stores

@@ -5,15 +5,12 @@
 
 #include "platform/locale_scripted_provider.h"
 #include "platform/locale_services.h"
+#include "support/locale_answer.h"
 
 using namespace platform;
+using lxvtest::Answer;
 
 namespace {
-
-std::string Answer(LCID locale, LCTYPE type) {
-  char buffer[256];
-  return GetLocaleInfoA(locale, type, buffer, 255) ? std::string(buffer) : "<failed>";
-}
 
 std::vector<LCID> seen;
 BOOL Record(char* text) {

@@ -1,0 +1,12 @@
+#pragma once
+// A locale service answer as text, the way the catalogue queries it.
+#include <string>
+
+#include "platform/locale_services.h"
+
+namespace lxvtest {
+
+// The answer in a 256-byte buffer of size 255, or "<failed>" when the query returns 0.
+std::string Answer(platform::LCID locale, platform::LCTYPE type);
+
+}  // namespace lxvtest
