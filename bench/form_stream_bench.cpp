@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/component.h"
-#include "platform/published.h"
-#include "platform/reader.h"
-#include "platform/registry.h"
-#include "platform/streams.h"
-#include "platform/strings.h"
-#include "platform/writer.h"
+#include "platform/classes/component.h"
+#include "platform/rtti/published.h"
+#include "platform/classes/reader.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
+#include "platform/classes/strings.h"
+#include "platform/classes/writer.h"
 
 using namespace platform;
 

@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/locale_icu_provider.h"
-#include "platform/locale_services.h"
+#include "platform/locale/icu/icu_provider.h"
+#include "platform/locale/locale_services.h"
 
 using namespace platform;
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Lxv/SortList.h"
-#include "platform/conversions.h"
+#include "platform/base/conversions.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ file(WRITE ${OUTPUT}.tmp
 "// Generated from a text form file by lxv_add_form_resource; do not edit.
 #include <string_view>
 
-#include \"platform/form_resources.h\"
+#include \"platform/form_files/form_resources.h\"
 
 namespace {
 const unsigned char kForm[${size}] = {

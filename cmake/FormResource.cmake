@@ -1,7 +1,7 @@
 # lxv_add_form_resource(target NAME file.txt)
 # Converts a text form file of the source tree into a binary form stream at
 # build time and links it into `target`, registered as the form resource NAME
-# (see platform/form_resources.h) when the library or program loads.
+# (see platform/form_files/form_resources.h) when the library or program loads.
 set(LXV_EMBED_FORM_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedFormResource.cmake)
 
 function(lxv_add_form_resource target name file)

@@ -1,11 +1,11 @@
 #include "form_report.h"
 
-#include "platform/class_info.h"
-#include "platform/component.h"
-#include "platform/files.h"
-#include "platform/form.h"
-#include "platform/form_text.h"
-#include "platform/registry.h"
+#include "platform/rtti/class_info.h"
+#include "platform/classes/component.h"
+#include "platform/base/files.h"
+#include "platform/forms/form.h"
+#include "platform/form_files/form_text.h"
+#include "platform/rtti/class_registry.h"
 
 using namespace platform;
 

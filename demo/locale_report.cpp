@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/date_time.h"
-#include "platform/float_format.h"
-#include "platform/format_settings.h"
-#include "platform/locale_services.h"
+#include "platform/format/date_time.h"
+#include "platform/format/float_format.h"
+#include "platform/format/format_settings.h"
+#include "platform/locale/locale_services.h"
 
 using namespace platform;
 

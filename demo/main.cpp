@@ -6,11 +6,11 @@
 #include "Lxv/Package.h"
 #include "form_report.h"
 #include "locale_report.h"
-#include "platform/class_info.h"
-#include "platform/conversions.h"
-#include "platform/exceptions.h"
-#include "platform/locale_services.h"
-#include "platform/registry.h"
+#include "platform/rtti/class_info.h"
+#include "platform/base/conversions.h"
+#include "platform/base/exceptions.h"
+#include "platform/locale/locale_services.h"
+#include "platform/rtti/class_registry.h"
 
 int main(int argc, char** argv) {
   std::cout << Lxv::PackageDescription() << " (" << Lxv::PackageName() << ")\n";

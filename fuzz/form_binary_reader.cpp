@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/exceptions.h"
-#include "platform/form.h"
-#include "platform/form_text.h"
-#include "platform/reader.h"
-#include "platform/registry.h"
-#include "platform/streams.h"
+#include "platform/base/exceptions.h"
+#include "platform/forms/form.h"
+#include "platform/form_files/form_text.h"
+#include "platform/classes/reader.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "platform/date_time.h"
-#include "platform/exceptions.h"
-#include "platform/format_settings.h"
+#include "platform/format/date_time.h"
+#include "platform/base/exceptions.h"
+#include "platform/format/format_settings.h"
 
 using namespace platform;
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/float_format.h"
-#include "platform/format_settings.h"
+#include "platform/format/float_format.h"
+#include "platform/format/format_settings.h"
 
 using namespace platform;
 

@@ -1,9 +1,9 @@
 // The process's format settings record and the system locale record.
 #include <gtest/gtest.h>
 
-#include "platform/format_settings.h"
-#include "platform/locale_scripted_provider.h"
-#include "platform/locale_services.h"
+#include "platform/format/format_settings.h"
+#include "platform/locale/locale_scripted_provider.h"
+#include "platform/locale/locale_services.h"
 
 using namespace platform;
 

@@ -1,4 +1,4 @@
-#include "platform/format.h"
+#include "platform/format/format.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/format_settings.h"
+#include "platform/base/exceptions.h"
+#include "platform/format/format_settings.h"
 
 namespace platform {
 namespace {

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/files.h"
-#include "platform/screen.h"
+#include "platform/forms/application.h"
+#include "platform/base/files.h"
+#include "platform/forms/screen.h"
 
 using namespace platform;
 

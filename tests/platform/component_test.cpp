@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/component.h"
-#include "platform/exceptions.h"
-#include "platform/published.h"
+#include "platform/classes/component.h"
+#include "platform/base/exceptions.h"
+#include "platform/rtti/published.h"
 
 using namespace platform;
 

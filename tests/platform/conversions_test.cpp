@@ -1,11 +1,11 @@
-#include "platform/conversions.h"
+#include "platform/base/conversions.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-#include "platform/exceptions.h"
+#include "platform/base/exceptions.h"
 
 namespace platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/exceptions.h"
+#include "platform/base/exceptions.h"
 #include "support/temp_dir.h"
 
 namespace platform {

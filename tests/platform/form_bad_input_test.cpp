@@ -2,12 +2,12 @@
 // never a crash, a hang or an allocation the input does not justify.
 #include <gtest/gtest.h>
 
-#include "platform/application.h"
-#include "platform/exceptions.h"
-#include "platform/form.h"
-#include "platform/form_text.h"
-#include "platform/reader.h"
-#include "platform/streams.h"
+#include "platform/forms/application.h"
+#include "platform/base/exceptions.h"
+#include "platform/forms/form.h"
+#include "platform/form_files/form_text.h"
+#include "platform/classes/reader.h"
+#include "platform/streaming/streams.h"
 #include "support/form_vectors.h"
 #include "support/vec_classes.h"
 

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
-#include "platform/collection.h"
-#include "platform/exceptions.h"
-#include "platform/form_text.h"
-#include "platform/reader.h"
-#include "platform/registry.h"
-#include "platform/streams.h"
-#include "platform/writer.h"
+#include "platform/classes/collection.h"
+#include "platform/base/exceptions.h"
+#include "platform/form_files/form_text.h"
+#include "platform/classes/reader.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
+#include "platform/classes/writer.h"
 #include "support/form_vectors.h"
 #include "support/vec_classes.h"
 

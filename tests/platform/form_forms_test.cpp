@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/application.h"
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/form.h"
-#include "platform/form_text.h"
-#include "platform/published.h"
-#include "platform/registry.h"
+#include "platform/forms/application.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/forms/form.h"
+#include "platform/form_files/form_text.h"
+#include "platform/rtti/published.h"
+#include "platform/rtti/class_registry.h"
 #include "support/form_vectors.h"
 #include "support/temp_dir.h"
 #include "support/vec_classes.h"

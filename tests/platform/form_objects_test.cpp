@@ -1,12 +1,12 @@
 // Reading form vectors into components and writing components back.
 #include <gtest/gtest.h>
 
-#include "platform/application.h"
-#include "platform/exceptions.h"
-#include "platform/form_text.h"
-#include "platform/reader.h"
-#include "platform/streams.h"
-#include "platform/writer.h"
+#include "platform/forms/application.h"
+#include "platform/base/exceptions.h"
+#include "platform/form_files/form_text.h"
+#include "platform/classes/reader.h"
+#include "platform/streaming/streams.h"
+#include "platform/classes/writer.h"
 #include "support/form_vectors.h"
 #include "support/vec_classes.h"
 

@@ -1,8 +1,8 @@
 // The text form format: the writer's layout and what the parser accepts.
 #include <gtest/gtest.h>
 
-#include "platform/exceptions.h"
-#include "platform/form_text.h"
+#include "platform/base/exceptions.h"
+#include "platform/form_files/form_text.h"
 
 using namespace platform;
 

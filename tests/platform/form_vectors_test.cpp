@@ -2,9 +2,9 @@
 // both converters and the text round trip.
 #include <gtest/gtest.h>
 
-#include "platform/exceptions.h"
-#include "platform/form_text.h"
-#include "platform/streams.h"
+#include "platform/base/exceptions.h"
+#include "platform/form_files/form_text.h"
+#include "platform/streaming/streams.h"
 #include "support/form_vectors.h"
 
 using namespace platform;

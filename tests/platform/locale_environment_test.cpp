@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/locale_icu_provider.h"
-#include "platform/locale_provider.h"
+#include "platform/locale/icu/icu_provider.h"
+#include "platform/locale/locale_provider.h"
 
 using namespace platform;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/locale_services.h"
+#include "platform/locale/locale_services.h"
 #include "support/locale_answer.h"
 
 using namespace platform;

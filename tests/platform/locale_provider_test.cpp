@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/locale_scripted_provider.h"
-#include "platform/locale_services.h"
+#include "platform/locale/locale_scripted_provider.h"
+#include "platform/locale/locale_services.h"
 #include "support/locale_answer.h"
 
 using namespace platform;

@@ -7,8 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/locale_icu_provider.h"
-#include "platform/locale_services.h"
+#include "platform/locale/icu/icu_provider.h"
+#include "platform/locale/locale_services.h"
+#include "platform/base/clock.h"
 #include "support/locale_answer.h"
 
 using namespace platform;

@@ -1,10 +1,10 @@
 // Published properties: declaration, inheritance, access by name, events.
 #include <gtest/gtest.h>
 
-#include "platform/component.h"
-#include "platform/published.h"
-#include "platform/registry.h"
-#include "platform/strings.h"
+#include "platform/classes/component.h"
+#include "platform/rtti/published.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/classes/strings.h"
 
 using namespace platform;
 

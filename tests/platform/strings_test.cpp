@@ -5,8 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/strings.h"
+#include "platform/base/exceptions.h"
+#include "platform/classes/strings.h"
 #include "support/temp_dir.h"
 
 using namespace platform;

@@ -4,7 +4,7 @@
 #include <regex>
 #include <sstream>
 
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 namespace lxvtest {
 

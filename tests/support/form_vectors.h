@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_document.h"
+#include "platform/form_files/form_document.h"
 
 namespace lxvtest {
 

@@ -2,7 +2,7 @@
 // A locale service answer as text, the way the catalogue queries it.
 #include <string>
 
-#include "platform/locale_services.h"
+#include "platform/locale/locale_services.h"
 
 namespace lxvtest {
 

@@ -1,9 +1,9 @@
 #include "vec_classes.h"
 
-#include "platform/reader.h"
-#include "platform/registry.h"
-#include "platform/streams.h"
-#include "platform/writer.h"
+#include "platform/classes/reader.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
+#include "platform/classes/writer.h"
 
 namespace lxvtest {
 

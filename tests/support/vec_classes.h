@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/collection.h"
-#include "platform/component.h"
-#include "platform/events.h"
-#include "platform/published.h"
-#include "platform/strings.h"
+#include "platform/classes/collection.h"
+#include "platform/classes/component.h"
+#include "platform/rtti/events.h"
+#include "platform/rtti/published.h"
+#include "platform/classes/strings.h"
 
 // A published field with its setter, as the class builder wants them.
 #define VEC_FIELD(Type, Name, Init) \

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/exceptions.h"
-#include "platform/files.h"
-#include "platform/form_text.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/form_files/form_text.h"
 
 namespace {
 

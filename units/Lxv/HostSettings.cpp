@@ -1,6 +1,6 @@
 #include "Lxv/HostSettings.h"
 
-#include "platform/format_settings.h"
+#include "platform/format/format_settings.h"
 
 #if LXV_HOST_GENERATION < 4
 extern "C" {

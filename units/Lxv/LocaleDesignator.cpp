@@ -1,6 +1,6 @@
 #include "Lxv/LocaleDesignator.h"
 
-#include "platform/conversions.h"
+#include "platform/base/conversions.h"
 
 namespace Lxv {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/locale_services.h"
+#include "platform/locale/locale_services.h"
 
 namespace Lxv {
 

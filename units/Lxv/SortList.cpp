@@ -1,7 +1,7 @@
 #include "Lxv/SortList.h"
 
-#include "platform/published.h"
-#include "platform/text.h"
+#include "platform/rtti/published.h"
+#include "platform/base/text.h"
 
 namespace Lxv {
 

@@ -4,7 +4,7 @@
 // SortInsert, or as a whole from a list that was already in this order.
 #include <string>
 
-#include "platform/strings.h"
+#include "platform/classes/strings.h"
 
 namespace Lxv {
 

@@ -1,0 +1,47 @@
+#include "platform/base/text.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
+}  // namespace
+
+int CompareStr(std::string_view a, std::string_view b) { return a.compare(b); }
+
+int CompareText(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = Fold(static_cast<unsigned char>(a[i]));
+    const unsigned char y = Fold(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+
+std::string UpperCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string LowerCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return out;
+}
+
+std::string Trim(std::string_view text) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  std::size_t first = 0, last = text.size();
+  while (first < last && blank(text[first])) ++first;
+  while (last > first && blank(text[last - 1])) --last;
+  return std::string(text.substr(first, last - first));
+}
+
+}  // namespace platform

@@ -1,0 +1,103 @@
+#include "platform/classes/string_items.h"
+
+#include <algorithm>
+
+namespace platform {
+
+TStringItem& TStringItems::Item(int index) const {
+  const std::size_t b = Locate(index);
+  return blocks_[b].items[static_cast<std::size_t>(index - starts_[b])];
+}
+
+std::size_t TStringItems::Locate(int index) const {
+  auto holds = [&](std::size_t b) {
+    return index >= starts_[b] && index < starts_[b] + static_cast<int>(blocks_[b].items.size());
+  };
+  if (lastBlock_ < blocks_.size()) {
+    if (holds(lastBlock_)) return lastBlock_;
+    if (lastBlock_ + 1 < blocks_.size() && holds(lastBlock_ + 1)) return ++lastBlock_;
+  }
+  auto it = std::upper_bound(starts_.begin(), starts_.end(), index);
+  lastBlock_ = static_cast<std::size_t>(it - starts_.begin()) - 1;
+  return lastBlock_;
+}
+
+void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
+  for (std::size_t b = fromBlock; b < starts_.size(); ++b) starts_[b] += delta;
+}
+
+void TStringItems::Insert(int index, TStringItem item) {
+  // Appends fill blocks to the brim and then open a new one, so that loading
+  // a list moves nothing.
+  if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) {
+    blocks_.emplace_back();
+    starts_.push_back(size_);
+  }
+  // An append goes to the last block; anything else to the block holding index.
+  const std::size_t b = index >= size_ ? blocks_.size() - 1 : Locate(index);
+  auto& items = blocks_[b].items;
+  if (index >= size_) {
+    items.push_back(std::move(item));
+  } else {
+    items.insert(items.begin() + (index - starts_[b]), std::move(item));
+  }
+  ++size_;
+  ShiftStarts(b + 1, 1);
+  if (items.size() > kMaxBlock) Split(b);
+}
+
+void TStringItems::Split(std::size_t b) {
+  Block tail;
+  auto& items = blocks_[b].items;
+  const std::size_t half = items.size() / 2;
+  tail.items.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(half)),
+                    std::make_move_iterator(items.end()));
+  items.resize(half);
+  const int start = starts_[b] + static_cast<int>(half);
+  blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(tail));
+  starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(b) + 1, start);
+}
+
+void TStringItems::Erase(int index) {
+  const std::size_t b = Locate(index);
+  auto& items = blocks_[b].items;
+  items.erase(items.begin() + (index - starts_[b]));
+  --size_;
+  ShiftStarts(b + 1, -1);
+  if (items.empty()) {
+    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(b));
+    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(b));
+    lastBlock_ = 0;
+  }
+}
+
+void TStringItems::Clear() {
+  blocks_.clear();
+  starts_.clear();
+  lastBlock_ = 0;
+  size_ = 0;
+}
+
+std::vector<TStringItem> TStringItems::TakeAll() {
+  std::vector<TStringItem> all;
+  all.reserve(static_cast<std::size_t>(size_));
+  for (Block& block : blocks_)
+    for (TStringItem& item : block.items) all.push_back(std::move(item));
+  Clear();
+  return all;
+}
+
+void TStringItems::Reset(std::vector<TStringItem> items) {
+  Clear();
+  for (std::size_t i = 0; i < items.size(); i += kMaxBlock / 2) {
+    const std::size_t end = std::min(items.size(), i + kMaxBlock / 2);
+    Block block;
+    block.items.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(i)),
+                       std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(end)));
+    starts_.push_back(static_cast<int>(i));
+    blocks_.push_back(std::move(block));
+  }
+  size_ = static_cast<int>(items.size());
+}
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+// Converters between the binary, resource and text form formats.
+#include "platform/base/exceptions.h"
+#include "platform/form_files/form_text.h"
+#include "platform/classes/reader.h"
+#include "platform/streaming/streams.h"
+#include "platform/base/text.h"
+#include "platform/classes/writer.h"
+
+namespace platform {
+
+TFormFormat TestFormFormat(std::string_view content) {
+  if (content.substr(0, 4) == kFormSignature) return TFormFormat::Binary;
+  if (!content.empty() && static_cast<unsigned char>(content[0]) == 0xFF) return TFormFormat::Resource;
+  return TFormFormat::Text;
+}
+
+std::string ResourceHeader(std::string_view name, std::uint32_t size) {
+  std::string header = "\xFF\x0A";
+  header += '\0';
+  header += UpperCase(name);
+  header += '\0';
+  header += "\x30\x10";
+  for (int i = 0; i < 4; ++i) header += static_cast<char>((size >> (8 * i)) & 0xFF);
+  return header;
+}
+
+std::string_view StripResourceHeader(std::string_view content, std::string* name) {
+  const auto fail = [](const std::string& what, std::size_t at) -> std::string_view {
+    throw EReadError("Invalid resource header: " + what + " at offset " + std::to_string(at));
+  };
+  if (content.size() < 3 || static_cast<unsigned char>(content[0]) != 0xFF || content[1] != 0x0A || content[2] != 0)
+    return fail("not a form resource (type 10 expected)", 0);
+  std::size_t i = 3;
+  std::string resourceName;
+  if (i < content.size() && static_cast<unsigned char>(content[i]) == 0xFF) {
+    if (i + 3 > content.size()) return fail("truncated", content.size());
+    resourceName = std::to_string(static_cast<unsigned char>(content[i + 1]) | (static_cast<unsigned char>(content[i + 2]) << 8));
+    i += 3;
+  } else {
+    const std::size_t zero = content.find('\0', i);
+    if (zero == std::string_view::npos) return fail("unterminated resource name", i);
+    resourceName = std::string(content.substr(i, zero - i));
+    i = zero + 1;
+  }
+  if (i + 6 > content.size()) return fail("truncated", content.size());
+  i += 2;  // memory flags
+  std::uint32_t size = 0;
+  for (int k = 3; k >= 0; --k) size = (size << 8) | static_cast<unsigned char>(content[i + static_cast<std::size_t>(k)]);
+  i += 4;
+  if (size > content.size() - i)
+    return fail("size " + std::to_string(size) + " exceeds the " + std::to_string(content.size() - i) + " bytes that follow", i - 4);
+  if (name != nullptr) *name = resourceName;
+  return content.substr(i, size);
+}
+
+void ObjectBinaryToText(TStream& input, TStream& output, int generation) {
+  TReader reader(input, generation);
+  reader.ReadSignature();
+  const std::string text = FormatFormText(ReadFormObject(reader));
+  output.WriteBuffer(text);
+}
+
+void ObjectTextToBinary(TStream& input, TStream& output, int generation) {
+  const TFormObject object = ParseFormText(input.ReadRest(), generation);
+  const std::string binary = EncodeBinaryForm(object, generation);
+  output.WriteBuffer(binary);
+}
+
+void ObjectResourceToText(TStream& input, TStream& output, int generation) {
+  const std::string content = input.ReadRest();
+  TMemoryStream form{std::string(StripResourceHeader(content))};
+  ObjectBinaryToText(form, output, generation);
+}
+
+void ObjectTextToResource(TStream& input, TStream& output, int generation) {
+  const TFormObject object = ParseFormText(input.ReadRest(), generation);
+  const std::string binary = EncodeBinaryForm(object, generation);
+  output.WriteBuffer(ResourceHeader(object.ClassName, static_cast<std::uint32_t>(binary.size())));
+  output.WriteBuffer(binary);
+}
+
+std::string FormContentToBinary(std::string_view content, int generation) {
+  switch (TestFormFormat(content)) {
+    case TFormFormat::Binary: return std::string(content);
+    case TFormFormat::Resource: return std::string(StripResourceHeader(content));
+    case TFormFormat::Text: return EncodeBinaryForm(ParseFormText(content, generation), generation);
+  }
+  return {};
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#include "platform/forms/screen.h"
+
+namespace platform {
+
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
+}  // namespace platform

@@ -1,7 +1,0 @@
-#include "platform/host_generation.h"
-
-namespace platform {
-
-int HostGeneration() { return LXV_HOST_GENERATION; }
-
-}  // namespace platform
