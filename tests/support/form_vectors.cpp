@@ -10,7 +10,7 @@ namespace lxvtest {
 
 using namespace platform;
 
-std::string FormFixturePath(const std::string& file) { return std::string(LXV_FIXTURES_DIR) + "/forms/" + file; }
+std::string FormFixturePath(const std::string& file) { return std::string(LXV_TEST_DATA_DIR) + "/forms/" + file; }
 std::string FormFixture(const std::string& file) { return ReadFileBytes(FormFixturePath(file)); }
 
 namespace {

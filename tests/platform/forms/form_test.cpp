@@ -20,7 +20,7 @@ using namespace platform;
 namespace {
 
 // A form whose layout is linked as the resource TLAYOUTFORM, built from
-// forms/TLayoutForm.txt.
+// TLayoutForm.txt beside this file.
 class TLayoutForm : public TForm {
   LXV_CLASS(TLayoutForm, TForm)
  public:

@@ -109,7 +109,7 @@ TEST(FormVectors, TextToResourceAndResourceToText) {
   EXPECT_EQ(back.Data(), ToText(FormFixture("g01_ints.bin")));
 }
 
-TEST(FormVectors, FreePascalOnlyCodeIsAnUnknownValueKind) {
+TEST(FormVectors, ForeignWideStringCodeIsAnUnknownValueKind) {
   // g03 stores two strings with code 21, which the framework reads as a
   // double and neither generation has: the reader stops there and says where.
   const std::string bytes = FormFixture("g03_strings.bin");

@@ -101,11 +101,11 @@ TEST(FormText, ExtendedValuesKeepAllSixtyFourBits) {
 }
 
 TEST(FormText, ParserAcceptsBothLayoutsAndLineEnds) {
-  const std::string delphi = "object F: TF\r\n  L = (\r\n    'a'\r\n    'b')\r\n  B = {\r\n    0A0b}\r\nend\r\n";
-  const std::string fpc = "object F: TF\n  L = (\n    'a'\n    'b'\n  )\n  B = {\n    0A0b\n  }\nend\n";
+  const std::string closingOnLastItem = "object F: TF\r\n  L = (\r\n    'a'\r\n    'b')\r\n  B = {\r\n    0A0b}\r\nend\r\n";
+  const std::string closingOnOwnLine = "object F: TF\n  L = (\n    'a'\n    'b'\n  )\n  B = {\n    0A0b\n  }\nend\n";
   const std::string oldMac = "object F: TF\r  L = ( 'a' 'b' )\r  B = {0A 0B}\rend";
-  const std::string expected = EncodeBinaryForm(ParseFormText(delphi));
-  EXPECT_EQ(EncodeBinaryForm(ParseFormText(fpc)), expected);
+  const std::string expected = EncodeBinaryForm(ParseFormText(closingOnLastItem));
+  EXPECT_EQ(EncodeBinaryForm(ParseFormText(closingOnOwnLine)), expected);
   EXPECT_EQ(EncodeBinaryForm(ParseFormText(oldMac)), expected);
   const TFormObject o = ParseFormText("\xEF\xBB\xBFOBJECT TF\n  Inh . Sub = NIL\n  Items = <\n    item [2]\n      A = 1\n    end>\nEnd");
   EXPECT_EQ(o.Name, "");

@@ -24,7 +24,7 @@ struct TReference {
 };
 
 std::vector<TReference> ReadReferences() {
-  std::ifstream file(std::string(LXV_FIXTURES_DIR) + "/nls/windows-answers.tsv");
+  std::ifstream file(std::string(LXV_TEST_DATA_DIR) + "/nls/windows-answers.tsv");
   std::vector<TReference> rows;
   std::string line;
   std::getline(file, line);  // header
