@@ -5,13 +5,6 @@
 namespace Lxv {
 
 namespace {
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 std::string_view LastEight(std::string_view text) {
   return text.size() <= 8 ? text : text.substr(text.size() - 8);
 }
@@ -20,7 +13,7 @@ std::string_view LastEight(std::string_view text) {
 std::int32_t HexToInt(std::string_view text) {
   std::uint32_t accumulator = 0;
   for (char c : text) {
-    const int digit = HexDigit(c);
+    const int digit = platform::HexDigitValue(c);
     if (digit >= 0) accumulator = (accumulator << 4) + static_cast<std::uint32_t>(digit);
   }
   return static_cast<std::int32_t>(accumulator);
@@ -36,7 +29,7 @@ std::string UserDefaultDesignator() { return MakeLocaleDesignator("User default"
 std::string SystemDefaultDesignator() { return MakeLocaleDesignator("System default", platform::LOCALE_SYSTEM_DEFAULT); }
 
 bool IsValidLocaleDesignator(std::string_view text) {
-  return text.size() > 7 && HexDigit(text[text.size() - 8]) >= 0;
+  return text.size() > 7 && platform::HexDigitValue(text[text.size() - 8]) >= 0;
 }
 
 LCID DesignatorLCID(std::string_view text) { return static_cast<LCID>(HexToInt(LastEight(text))); }

@@ -4,18 +4,12 @@
 #include <limits>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/text.h"
 
 namespace platform {
 namespace {
 
 constexpr int kMaxHexDigits = 32;
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // Parses `text` into a signed integer of `bits` bits (32 or 64). Decimal text
 // must fit the signed range; hexadecimal text may use every bit, so that what
@@ -57,6 +51,13 @@ bool ParseInteger(std::string_view text, int bits, std::int64_t& out) {
 }
 
 }  // namespace
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 std::string IntToHex(std::int64_t value, int digits) {
   std::uint64_t pattern = static_cast<std::uint64_t>(value);
@@ -103,11 +104,7 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue) {
 }
 
 bool IsValidIdent(std::string_view text) {
-  const auto isLetter = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-  };
-  const auto isIdentChar = [&](char c) { return isLetter(c) || (c >= '0' && c <= '9'); };
-  return !text.empty() && isLetter(text.front()) && std::all_of(text.begin(), text.end(), isIdentChar);
+  return !text.empty() && IsIdentStart(text.front()) && std::all_of(text.begin(), text.end(), IsIdentChar);
 }
 
 }  // namespace platform

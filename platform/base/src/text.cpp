@@ -4,17 +4,13 @@
 
 namespace platform {
 
-namespace {
-unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
-}  // namespace
-
 int CompareStr(std::string_view a, std::string_view b) { return a.compare(b); }
 
 int CompareText(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char x = Fold(static_cast<unsigned char>(a[i]));
-    const unsigned char y = Fold(static_cast<unsigned char>(b[i]));
+    const auto x = static_cast<unsigned char>(AsciiUpper(a[i]));
+    const auto y = static_cast<unsigned char>(AsciiUpper(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
@@ -25,14 +21,13 @@ bool SameText(std::string_view a, std::string_view b) { return a.size() == b.siz
 
 std::string UpperCase(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+  for (char& c : out) c = AsciiUpper(c);
   return out;
 }
 
 std::string LowerCase(std::string_view text) {
   std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  for (char& c : out) c = AsciiLower(c);
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/streaming/form_codec.h"
+#include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/form_files/form_text.h"
 #include "platform/base/text.h"
@@ -15,12 +16,6 @@ namespace {
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 class TTextParser {
  public:
@@ -194,7 +189,7 @@ class TTextParser {
         const bool hex = Peek() == '$';
         if (hex) ++i_;
         const std::size_t start = i_;
-        for (int d; (d = hex ? HexDigit(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1)) >= 0; ++i_) {
+        for (int d; (d = hex ? HexDigitValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1)) >= 0; ++i_) {
           code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
           if (code > 0xFFFF) Error("character code above 65535");
         }
@@ -261,7 +256,7 @@ class TTextParser {
       if (negative) Error("a hexadecimal number takes no sign");
       ++i_;
       const std::size_t digits = i_;
-      for (int d; (d = HexDigit(Peek())) >= 0; ++i_) {
+      for (int d; (d = HexDigitValue(Peek())) >= 0; ++i_) {
         if (magnitude >> 60) Error("hexadecimal number too large");
         magnitude = magnitude * 16 + static_cast<unsigned>(d);
       }
@@ -388,10 +383,10 @@ class TTextParser {
     TFormValue v;
     v.Type = vaBinary;
     for (SkipBlanks(); Peek() != '}'; SkipBlanks()) {
-      const int high = HexDigit(Peek());
+      const int high = HexDigitValue(Peek());
       if (high < 0) Error("expected hexadecimal digits but found " + Found());
       ++i_;
-      const int low = HexDigit(Peek());
+      const int low = HexDigitValue(Peek());
       if (low < 0) Error("expected the second digit of a byte but found " + Found());
       ++i_;
       v.Str += static_cast<char>(high * 16 + low);

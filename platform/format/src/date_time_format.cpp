@@ -1,20 +1,15 @@
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "platform/format/date_time.h"
+#include "platform/base/text.h"
 #include "platform/format/format_settings.h"
 
 namespace platform {
 namespace {
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
 bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view prefix) {
-  if (text.size() - at < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (Upper(text[at + i]) != Upper(prefix[i])) return false;
-  return true;
+  return SameText(text.substr(at, prefix.size()), prefix);
 }
 
 // Length of the AM/PM form at `at`, or 0.
@@ -44,7 +39,7 @@ bool HasAmPm(std::string_view picture) {
 bool SecondsFollow(std::string_view picture, std::size_t at) {
   for (std::size_t i = at; i < picture.size(); ++i) {
     const char c = picture[i];
-    if (std::isalpha(static_cast<unsigned char>(c)) || c == '\'' || c == '"') return Upper(c) == 'S';
+    if (IsAsciiLetter(c) || c == '\'' || c == '"') return AsciiUpper(c) == 'S';
   }
   return false;
 }
@@ -69,9 +64,9 @@ class TDateTimeWriter {
     char previous = 0;  // the last picture letter, for "h:mm"
     for (std::size_t i = 0; i < picture.size();) {
       const char c = picture[i];
-      const char letter = Upper(c);
+      const char letter = AsciiUpper(c);
       std::size_t run = 1;
-      while (i + run < picture.size() && Upper(picture[i + run]) == letter && std::isalpha(static_cast<unsigned char>(c)))
+      while (i + run < picture.size() && AsciiUpper(picture[i + run]) == letter && IsAsciiLetter(c))
         ++run;
       if (c == '\'' || c == '"') {
         const std::size_t close = std::min(picture.find(c, i + 1), picture.size());
@@ -108,7 +103,7 @@ class TDateTimeWriter {
         case ':': out_ += settings_.TimeSeparator; break;
         default: out_.append(picture.substr(i, run)); break;
       }
-      if (std::isalpha(static_cast<unsigned char>(c))) previous = letter;
+      if (IsAsciiLetter(c)) previous = letter;
       i += run;
     }
   }

@@ -1,8 +1,8 @@
-#include <cctype>
 #include <ctime>
 
 #include "platform/format/date_time.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/text.h"
 #include "platform/format/format_settings.h"
 
 namespace platform {
@@ -50,11 +50,11 @@ class TScanner {
   bool Number(int& value, int& count) {
     SkipBlanks();
     value = count = 0;
-    while (at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_])) && count < 9) {
+    while (at_ < text_.size() && IsAsciiDigit(text_[at_]) && count < 9) {
       value = value * 10 + (text_[at_++] - '0');
       ++count;
     }
-    return count > 0 && !(at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_])));
+    return count > 0 && !(at_ < text_.size() && IsAsciiDigit(text_[at_]));
   }
 
   bool Char(char expected) {
@@ -69,10 +69,7 @@ class TScanner {
   // Case-insensitive match of a non-empty word after optional blanks.
   bool Word(std::string_view word) {
     SkipBlanks();
-    if (word.empty() || text_.size() - at_ < word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-      if (std::toupper(static_cast<unsigned char>(text_[at_ + i])) != std::toupper(static_cast<unsigned char>(word[i])))
-        return false;
+    if (word.empty() || !SameText(text_.substr(at_, word.size()), word)) return false;
     at_ += word.size();
     return true;
   }
@@ -85,7 +82,7 @@ class TScanner {
 // The order of day, month and year in ShortDateFormat: "DMY", "MDY" or "YMD".
 std::string DateOrder(std::string_view picture) {
   for (std::size_t i = 0; i < picture.size(); ++i) {
-    const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(picture[i])));
+    const char c = AsciiUpper(picture[i]);
     if (picture[i] == '\'' || picture[i] == '"') {
       const auto close = picture.find(picture[i], i + 1);
       if (close == std::string_view::npos) break;

@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// The value of a hexadecimal digit (either case), -1 for any other character.
+int HexDigitValue(char c);
+
 // Upper-case hexadecimal, zero-padded to at least `digits` (at most 32).
 // A negative value that fits in 32 bits is written as its 32-bit two's
 // complement (-1 -> "FFFFFFFF"), a smaller one as its 64-bit pattern.

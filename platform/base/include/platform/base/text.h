@@ -7,6 +7,16 @@
 
 namespace platform {
 
+// ASCII classes and case of single bytes; bytes from 128 up belong to none
+// and keep their case.
+constexpr bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+// Identifiers are a letter or '_', then letters, digits and '_'.
+constexpr bool IsIdentStart(char c) { return IsAsciiLetter(c) || c == '_'; }
+constexpr bool IsIdentChar(char c) { return IsIdentStart(c) || IsAsciiDigit(c); }
+
 int CompareStr(std::string_view a, std::string_view b);   // <0, 0, >0
 int CompareText(std::string_view a, std::string_view b);  // ASCII case-insensitive
 bool SameText(std::string_view a, std::string_view b);
