@@ -7,7 +7,7 @@
 #include "answer_table.h"
 #include "answers.h"
 #include "mapping.h"
-#include "posix_name.h"
+#include "posix_name_internal.h"
 
 namespace platform {
 

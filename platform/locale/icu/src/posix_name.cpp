@@ -1,8 +1,9 @@
-#include "posix_name.h"
+#include "platform/locale/icu/posix_name.h"
 
 #include <unicode/locid.h>
 #include <unicode/uloc.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdlib>
@@ -10,7 +11,8 @@
 #include <map>
 
 #include "mapping.h"
-#include "platform/locale/icu/icu_provider.h"
+#include "platform/base/text.h"
+#include "posix_name_internal.h"
 
 namespace platform {
 namespace detail {
@@ -18,33 +20,19 @@ namespace {
 
 constexpr std::array<const char*, 3> kLocaleVariables = {"LC_ALL", "LC_TIME", "LANG"};
 
-bool AllOf(const std::string& text, int (*predicate)(int)) {
-  for (unsigned char c : text)
-    if (!predicate(c)) return false;
-  return true;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
+bool AllOf(std::string_view text, bool (*predicate)(char)) { return std::all_of(text.begin(), text.end(), predicate); }
 
 // "ll_CC.codeset@modifier" as an ICU name; empty when malformed.
 std::string IcuNameFromPosix(std::string_view name) {
   const auto at = name.find('@');
-  const std::string modifier = Lower(std::string(at == std::string_view::npos ? "" : name.substr(at + 1)));
+  const std::string modifier = LowerCase(at == std::string_view::npos ? "" : name.substr(at + 1));
   const std::string_view body = name.substr(0, std::min(name.find('.'), at));
   const auto underscore = body.find('_');
-  const std::string language = Lower(std::string(body.substr(0, underscore)));
-  const std::string country = Upper(std::string(underscore == std::string_view::npos ? "" : body.substr(underscore + 1)));
-  if (language.size() < 2 || language.size() > 3 || !AllOf(language, std::isalpha)) return "";
-  const bool countryOk = country.empty() || (country.size() == 2 && AllOf(country, std::isalpha)) ||
-                         (country.size() == 3 && AllOf(country, std::isdigit));
+  const std::string language = LowerCase(body.substr(0, underscore));
+  const std::string country = UpperCase(underscore == std::string_view::npos ? "" : body.substr(underscore + 1));
+  if (language.size() < 2 || language.size() > 3 || !AllOf(language, IsAsciiLetter)) return "";
+  const bool countryOk = country.empty() || (country.size() == 2 && AllOf(country, IsAsciiLetter)) ||
+                         (country.size() == 3 && AllOf(country, IsAsciiDigit));
   if (!countryOk) return "";
   std::string icuName = language;
   if (modifier == "latin") icuName += "_Latn";

@@ -3,20 +3,12 @@
 // computed on its first query and kept for the life of the provider.
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "platform/locale/icu/posix_name.h"
 #include "platform/locale/locale_provider.h"
 
 namespace platform {
-
-// The files read, in order, for the system-wide locale setting.
-std::vector<std::string> DefaultSystemLocaleFiles();
-
-// The LCID of a POSIX locale name such as "de_DE.UTF-8@euro" or "sr_RS@latin";
-// a language alone takes its most likely country. C, POSIX, empty,
-// malformed or unmapped names give LOCALE_FALLBACK_LCID.
-LCID LCIDFromPosixLocaleName(std::string_view name);
 
 class TIcuLocaleProvider : public TLocaleProvider {
  public:
