@@ -5,6 +5,25 @@
 #include "platform/locale/locale_services.h"
 
 namespace platform {
+
+const char* const DefaultLongDayNames[7] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+                                            "Friday", "Saturday", "Sunday"};
+const char* const DefaultShortDayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const char* const DefaultLongMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                               "July",    "August",   "September", "October", "November", "December"};
+const char* const DefaultShortMonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+TTimePictures BuildTimePictures(const std::function<std::string(std::uint32_t type, const char* fallback)>& answer) {
+  const std::string hour = answer(LOCALE_ILZERO, "0") == "0" ? "h" : "hh";
+  std::string prefix, suffix;
+  if (answer(LOCALE_ITIME, "0") == "0") {
+    if (answer(LOCALE_ITIMEMARKPOSN, " AMPM") == "0") suffix = " AMPM";
+    else prefix = "AMPM ";
+  }
+  return {prefix + hour + ":mm" + suffix, prefix + hour + ":mm:ss" + suffix};
+}
+
 namespace {
 
 class TLocaleReader {
@@ -31,35 +50,25 @@ class TLocaleReader {
   LCID locale_;
 };
 
-constexpr const char* kLongDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-constexpr const char* kShortDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-constexpr const char* kLongMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
-constexpr const char* kShortMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 void ReadNames(const TLocaleReader& reader, TFormatSettings& settings) {
   for (int i = 1; i <= 7; ++i) {
-    settings.LongDayNames[i] = reader.Text(LOCALE_SDAYNAME1 + i - 1, kLongDays[i - 1]);
-    settings.ShortDayNames[i] = reader.Text(LOCALE_SABBREVDAYNAME1 + i - 1, kShortDays[i - 1]);
+    settings.LongDayNames[i] = reader.Text(LOCALE_SDAYNAME1 + i - 1, DefaultLongDayNames[i - 1]);
+    settings.ShortDayNames[i] = reader.Text(LOCALE_SABBREVDAYNAME1 + i - 1, DefaultShortDayNames[i - 1]);
   }
   for (int i = 1; i <= 12; ++i) {
-    settings.LongMonthNames[i] = reader.Text(LOCALE_SMONTHNAME1 + i - 1, kLongMonths[i - 1]);
-    settings.ShortMonthNames[i] = reader.Text(LOCALE_SABBREVMONTHNAME1 + i - 1, kShortMonths[i - 1]);
+    settings.LongMonthNames[i] = reader.Text(LOCALE_SMONTHNAME1 + i - 1, DefaultLongMonthNames[i - 1]);
+    settings.ShortMonthNames[i] = reader.Text(LOCALE_SABBREVMONTHNAME1 + i - 1, DefaultShortMonthNames[i - 1]);
   }
 }
 
 // The same construction the translation table uses, so that the record at
 // start-up equals the record after applying the user's default locale.
 void ReadTimeFormats(const TLocaleReader& reader, TFormatSettings& settings) {
-  const std::string hour = reader.Text(LOCALE_ILZERO, "0") == "0" ? "h" : "hh";
-  std::string prefix, suffix;
-  if (reader.Text(LOCALE_ITIME, "0") == "0") {
-    if (reader.Text(LOCALE_ITIMEMARKPOSN, " AMPM") == "0") suffix = " AMPM";
-    else prefix = "AMPM ";
-  }
-  settings.ShortTimeFormat = prefix + hour + ":mm" + suffix;
-  settings.LongTimeFormat = prefix + hour + ":mm:ss" + suffix;
+  TTimePictures pictures = BuildTimePictures([&reader](LCTYPE type, const char* fallback) {
+    return reader.Text(type, fallback);
+  });
+  settings.ShortTimeFormat = std::move(pictures.ShortTime);
+  settings.LongTimeFormat = std::move(pictures.LongTime);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -70,6 +71,23 @@ void GetFormatSettings();
 // the framework's default, and the time formats are built from the locale's
 // leading-zero, clock and AM/PM-position settings ("h:mm AMPM", "hh:mm:ss").
 TFormatSettings GetLocaleFormatSettings(std::uint32_t locale);
+// The framework's names where a locale gives none; index 0 is Monday, January.
+extern const char* const DefaultLongDayNames[7];
+extern const char* const DefaultShortDayNames[7];
+extern const char* const DefaultLongMonthNames[12];
+extern const char* const DefaultShortMonthNames[12];
+
+// The time pictures of a locale: "h" or "hh" after its leading-zero setting
+// (LOCALE_ILZERO, "0" gives "h"), and for a 12-hour clock (LOCALE_ITIME "0")
+// the marker "AMPM " in front, or " AMPM" behind when LOCALE_ITIMEMARKPOSN is
+// "0". `answer(type, fallback)` gives a setting's text, the fallback when the
+// query fails; the marker position is asked only for a 12-hour clock.
+struct TTimePictures {
+  std::string ShortTime;  // ...":mm"...
+  std::string LongTime;   // ...":mm:ss"...
+};
+TTimePictures BuildTimePictures(const std::function<std::string(std::uint32_t type, const char* fallback)>& answer);
+
 // The system locale record for `locale`: identifier, primary language (low
 // 10 bits) and sub-language (bits 10 to 25).
 TSysLocale SysLocaleFor(std::uint32_t locale);
