@@ -1,0 +1,116 @@
+#pragma once
+// TLexivar, the translator component. It keeps the regional settings of every
+// locale of the application in its translation table, lists those locales by
+// display name, and applies one of them to the process-wide format settings,
+// the thread locale and the system locale record. Components that share its
+// non-zero Locale tag are its peers: they share the Translate switch.
+#include <cstdint>
+#include <string>
+
+#include "Lxv/SortList.h"
+#include "platform/classes/component.h"
+#include "platform/locale/locale_services.h"
+#include "platform/rtti/events.h"
+
+namespace platform {
+class TFiler;
+class TReader;
+class TWriter;
+}  // namespace platform
+
+namespace Lxv {
+
+using platform::LCID;
+
+// Fired before a locale is applied; setting Skip stops it.
+using TTranslateEvent = platform::TEvent<platform::TObject* /*Sender*/, bool& /*Skip*/>;
+// Fired after a locale was applied.
+using TTranslatedEvent = platform::TEvent<platform::TObject* /*Sender*/>;
+
+class TLexivar : public platform::TComponent {
+  LXV_CLASS(TLexivar, platform::TComponent)
+ public:
+  explicit TLexivar(platform::TComponent* owner);
+  ~TLexivar() override;
+
+  // Published properties, in the order they are listed and streamed.
+  const std::string& About() const { return about_; }
+  void SetAbout(const std::string& value) { about_ = value; }
+  platform::TComponent* AdoptOn() const { return adoptOn_; }
+  void SetAdoptOn(platform::TComponent* value);
+  const std::string& DesignLocale() const { return designLocale_; }
+  void SetDesignLocale(const std::string& value);
+  const std::string& FileName() const { return fileName_; }
+  void SetFileName(const std::string& value) { fileName_ = value; }
+  const std::string& ListFormat() const { return listFormat_; }
+  void SetListFormat(const std::string& value);
+  std::int32_t Locale() const { return locale_; }
+  void SetLocale(std::int32_t value) { locale_ = value; }
+  const std::string& StartupLocale() const { return startupLocale_; }
+  void SetStartupLocale(const std::string& value);
+  bool Translate() const { return translate_; }
+  void SetTranslate(bool value);
+  // The table object itself: callers read and change it in place.
+  TSortList* Translations() const { return translations_.get(); }
+  // Copies the lines (with their objects) into the table, each to its sorted place.
+  void SetTranslations(platform::TStrings* value);
+
+  TTranslateEvent OnTranslate;
+  TTranslatedEvent OnTranslated;
+  // Public, not published: fired by the language selector after a pick.
+  platform::TNotifyEvent OnLanguageSelected;
+
+  // The locale list: display names formed by ListFormat, LCIDs as objects.
+  TSortList* LocaleList() const { return localeList_.get(); }
+  // The locale last applied (at design time also the design locale's).
+  LCID CurrentLocale() const { return currentLocale_; }
+
+  // The catalogue of `lcid` into `list`; uses nothing of this component.
+  void AddOrgProps(LCID lcid, TSortList& list) const;
+  // Rebuilds the locale list from the translation table.
+  void UpdateLangList();
+  // Applies the table's lines of `lcid`. False when Translate is off, when
+  // OnTranslate skipped, or when the table holds no line of the locale.
+  bool TranslateLocale(LCID lcid);
+  // Switches the other translator components of the application after `lcid`
+  // was applied: peers by Locale tag, other classes by their published
+  // Locale and Translate. Does nothing for 0.
+  void SetLocales(LCID lcid);
+
+  // The language selector: refill and re-hook the adopted control, and mark
+  // the current locale in it.
+  void UpdateAdoptOn();
+  void UpdateLanguageSelection();
+
+  // Stored-test of Translations: the table travels in the form exactly when
+  // no translation file is named.
+  bool StoreTranslationsInForm() const { return fileName_.empty(); }
+  // Directory a bare FileName is resolved against, with a trailing "/": the
+  // open project's at design time, the executable's otherwise.
+  std::string GetAppDir() const;
+  // Sets Translate and nothing else.
+  void InternalTranslate(bool value) { translate_ = value; }
+
+  void Loaded() override;
+  void Notification(platform::TComponent* component, platform::TOperation operation) override;
+  void DefineProperties(platform::TFiler& filer) override;
+
+ private:
+  void ReadStorage(platform::TReader& reader);
+  void WriteStorage(platform::TWriter& writer);
+  void ReleaseAdopted();
+
+  std::string about_;
+  std::int32_t locale_ = 0;
+  bool translate_ = true;
+  platform::TOwned<TSortList> translations_;
+  std::string fileName_;
+  platform::TComponent* adoptOn_ = nullptr;  // not owned
+  std::string designLocale_;
+  std::string startupLocale_;
+  std::string listFormat_;
+  LCID currentLocale_ = 0;
+  platform::TOwned<TSortList> localeList_;  // declared last: freed first
+};
+
+}  // namespace Lxv
