@@ -75,9 +75,7 @@ void ReadTimeFormats(const TLocaleReader& reader, TFormatSettings& settings) {
 
 TFormatSettings GetLocaleFormatSettings(std::uint32_t locale) {
   // Resolve a default once rather than on each of the sixty queries.
-  if (locale == LOCALE_NEUTRAL || locale == LOCALE_USER_DEFAULT) locale = GetUserDefaultLCID();
-  if (locale == LOCALE_SYSTEM_DEFAULT) locale = GetSystemDefaultLCID();
-  const TLocaleReader reader(locale);
+  const TLocaleReader reader(ResolveDefaultLCID(locale));
   TFormatSettings settings;
   ReadNames(reader, settings);
   ReadTimeFormats(reader, settings);

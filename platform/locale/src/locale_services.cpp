@@ -44,6 +44,8 @@ LCID GetUserDefaultLCID() { return CurrentLocaleProvider().UserDefaultLCID(); }
 
 LCID GetSystemDefaultLCID() { return CurrentLocaleProvider().SystemDefaultLCID(); }
 
+LCID ResolveDefaultLCID(LCID locale) { return Resolve(CurrentLocaleProvider(), locale); }
+
 BOOL SetThreadLocale(LCID locale) {
   TLocaleProvider& provider = CurrentLocaleProvider();
   locale = Resolve(provider, locale);

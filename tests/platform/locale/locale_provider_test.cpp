@@ -3,12 +3,13 @@
 
 #include <string>
 
-#include "platform/locale/locale_scripted_provider.h"
 #include "platform/locale/locale_services.h"
 #include "support/locale_answer.h"
+#include "support/scripted_locale_provider.h"
 
 using namespace platform;
 using lxvtest::Answer;
+using lxvtest::TScriptedLocaleProvider;
 
 namespace {
 
@@ -19,6 +20,17 @@ BOOL Record(char* text) {
 }
 
 }  // namespace
+
+TEST(LocaleServices, DefaultIdentifiersResolveToTheProvidersLocales) {
+  TScriptedLocaleProvider scripted;
+  scripted.SetUserDefaultLCID(0x0407);
+  scripted.SetSystemDefaultLCID(0x040C);
+  TLocaleProviderGuard guard(scripted);
+  EXPECT_EQ(ResolveDefaultLCID(LOCALE_NEUTRAL), 0x0407u);
+  EXPECT_EQ(ResolveDefaultLCID(LOCALE_USER_DEFAULT), 0x0407u);
+  EXPECT_EQ(ResolveDefaultLCID(LOCALE_SYSTEM_DEFAULT), 0x040Cu);
+  EXPECT_EQ(ResolveDefaultLCID(0x0411), 0x0411u);
+}
 
 TEST(ScriptedLocaleProvider, ScriptsAnswersFailuresAndEmptyText) {
   TScriptedLocaleProvider scripted;

@@ -64,6 +64,9 @@ int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size);
 
 LCID GetUserDefaultLCID();
 LCID GetSystemDefaultLCID();
+// The locale an identifier stands for: LOCALE_NEUTRAL and LOCALE_USER_DEFAULT
+// the user's default, LOCALE_SYSTEM_DEFAULT the system's, any other itself.
+LCID ResolveDefaultLCID(LCID locale);
 
 // The calling thread's locale; the user's default until SetThreadLocale is
 // called on that thread. Never touches the C library's locale. Returns 0 and

@@ -9,11 +9,14 @@
 
 #include "platform/locale/locale_provider.h"
 
-namespace platform {
+namespace lxvtest {
 
-class TScriptedLocaleProvider : public TLocaleProvider {
+using platform::LCID;
+using platform::LCTYPE;
+
+class TScriptedLocaleProvider : public platform::TLocaleProvider {
  public:
-  explicit TScriptedLocaleProvider(TLocaleProvider* fallback = nullptr) : fallback_(fallback) {}
+  explicit TScriptedLocaleProvider(platform::TLocaleProvider* fallback = nullptr) : fallback_(fallback) {}
 
   // Answers `value` (which may be empty) for this locale and setting.
   void SetAnswer(LCID locale, LCTYPE type, std::string value);
@@ -33,7 +36,7 @@ class TScriptedLocaleProvider : public TLocaleProvider {
   LCID SystemDefaultLCID() override;
 
  private:
-  TLocaleProvider* fallback_;
+  platform::TLocaleProvider* fallback_;
   std::map<std::pair<LCID, LCTYPE>, std::optional<std::string>> answers_;
   std::set<LCID> unknown_;
   std::optional<std::set<LCID>> supported_;
@@ -41,4 +44,4 @@ class TScriptedLocaleProvider : public TLocaleProvider {
   std::optional<LCID> system_;
 };
 
-}  // namespace platform
+}  // namespace lxvtest

@@ -1,6 +1,8 @@
-#include "platform/locale/locale_scripted_provider.h"
+#include "support/scripted_locale_provider.h"
 
-namespace platform {
+namespace lxvtest {
+
+using platform::LOCALE_FALLBACK_LCID;
 
 void TScriptedLocaleProvider::SetAnswer(LCID locale, LCTYPE type, std::string value) {
   answers_[{locale, type}] = std::move(value);
@@ -45,4 +47,4 @@ LCID TScriptedLocaleProvider::SystemDefaultLCID() {
   return fallback_ ? fallback_->SystemDefaultLCID() : UserDefaultLCID();
 }
 
-}  // namespace platform
+}  // namespace lxvtest
