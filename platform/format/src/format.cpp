@@ -28,16 +28,17 @@ std::string ZeroPad(std::string digits, int precision, bool negative) {
   return negative ? "-" + digits : digits;
 }
 
-struct Specifier {
+struct TSpecifier {
   bool left = false;
   int width = -1;
   int precision = -1;
   char type = 0;
 };
 
-class Formatter {
+class TFormatter {
  public:
-  Formatter(std::string_view pattern, std::span<const TVarRec> args) : pattern_(pattern), args_(args) {}
+  TFormatter(std::string_view pattern, std::span<const TVarRec> args, const TFormatSettings& settings)
+      : pattern_(pattern), args_(args), settings_(settings) {}
 
   std::string Run() {
     while (pos_ < pattern_.size()) {
@@ -50,7 +51,7 @@ class Formatter {
         ++pos_;
         continue;
       }
-      const Specifier specifier = ParseSpecifier();
+      const TSpecifier specifier = ParseSpecifier();
       Append(Convert(specifier, NextArgument()), specifier);
     }
     return std::move(result_);
@@ -88,8 +89,8 @@ class Formatter {
     return true;
   }
 
-  Specifier ParseSpecifier() {
-    Specifier specifier;
+  TSpecifier ParseSpecifier() {
+    TSpecifier specifier;
     std::int64_t number = 0;
     bool haveNumber = ReadNumber(number);
     if (haveNumber && Peek() == ':') {
@@ -118,7 +119,7 @@ class Formatter {
     return specifier;
   }
 
-  std::string Convert(const Specifier& specifier, const TVarRec& arg) const {
+  std::string Convert(const TSpecifier& specifier, const TVarRec& arg) const {
     using K = TVarRec::TKind;
     switch (specifier.type | 0x20) {  // either case
       case 'd': {
@@ -140,7 +141,8 @@ class Formatter {
       case 'n':
       case 'm':
         if (arg.Kind() != K::Extended) Fail();
-        return detail::FloatArgument(static_cast<char>(specifier.type | 0x20), arg.Extended(), specifier.precision);
+        return detail::FloatArgument(static_cast<char>(specifier.type | 0x20), arg.Extended(), specifier.precision,
+                                     settings_);
       case 'p':
         if (arg.Kind() != K::Pointer) Fail();
         return ZeroPad(UnsignedDigits(reinterpret_cast<std::uintptr_t>(arg.Pointer()), 16),
@@ -161,7 +163,7 @@ class Formatter {
     return text.substr(0, end);
   }
 
-  void Append(const std::string& text, const Specifier& specifier) {
+  void Append(const std::string& text, const TSpecifier& specifier) {
     const std::size_t fill = specifier.width > static_cast<int>(text.size()) ? specifier.width - text.size() : 0;
     if (!specifier.left) result_.append(fill, ' ');
     result_ += text;
@@ -170,6 +172,7 @@ class Formatter {
 
   std::string_view pattern_;
   std::span<const TVarRec> args_;
+  const TFormatSettings& settings_;
   std::size_t pos_ = 0;
   std::size_t argIndex_ = 0;
   std::string result_;
@@ -178,11 +181,19 @@ class Formatter {
 }  // namespace
 
 std::string Format(std::string_view pattern, std::span<const TVarRec> args) {
-  return Formatter(pattern, args).Run();
+  return Format(pattern, args, detail::ProcessFormatSettings());
 }
 
 std::string Format(std::string_view pattern, std::initializer_list<TVarRec> args) {
   return Format(pattern, std::span<const TVarRec>(args.begin(), args.size()));
+}
+
+std::string Format(std::string_view pattern, std::span<const TVarRec> args, const TFormatSettings& settings) {
+  return TFormatter(pattern, args, settings).Run();
+}
+
+std::string Format(std::string_view pattern, std::initializer_list<TVarRec> args, const TFormatSettings& settings) {
+  return Format(pattern, std::span<const TVarRec>(args.begin(), args.size()), settings);
 }
 
 }  // namespace platform

@@ -14,20 +14,22 @@ constexpr int kFixedDecimals = 2;
 
 }  // namespace
 
-std::string FloatArgument(char type, double value, int precision) {
+std::string FloatArgument(char type, double value, int precision, const TFormatSettings& settings) {
   const bool given = precision >= 0;
   switch (type) {
     case 'e':
-      return FloatToStrF(value, ffExponent, given ? precision : kSignificant, kExponentDigits);
+      return FloatToStrF(value, ffExponent, given ? precision : kSignificant, kExponentDigits, settings);
     case 'g':
-      return FloatToStrF(value, ffGeneral, given ? precision : kSignificant, kExponentDigits);
+      return FloatToStrF(value, ffGeneral, given ? precision : kSignificant, kExponentDigits, settings);
     case 'n':
-      return FloatToStrF(value, ffNumber, kSignificant, given ? precision : kFixedDecimals);
+      return FloatToStrF(value, ffNumber, kSignificant, given ? precision : kFixedDecimals, settings);
     case 'm':
-      return FloatToStrF(value, ffCurrency, kSignificant, given ? precision : FormatSettings().CurrencyDecimals);
+      return FloatToStrF(value, ffCurrency, kSignificant, given ? precision : settings.CurrencyDecimals, settings);
     default:  // 'f'
-      return FloatToStrF(value, ffFixed, kSignificant, given ? precision : kFixedDecimals);
+      return FloatToStrF(value, ffFixed, kSignificant, given ? precision : kFixedDecimals, settings);
   }
 }
+
+const TFormatSettings& ProcessFormatSettings() { return FormatSettings(); }
 
 }  // namespace platform::detail

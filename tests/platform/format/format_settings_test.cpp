@@ -1,11 +1,15 @@
 // The process's format settings record and the system locale record.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/format/format_settings.h"
-#include "platform/locale/locale_scripted_provider.h"
+#include "platform/format/format_settings_guard.h"
 #include "platform/locale/locale_services.h"
+#include "support/scripted_locale_provider.h"
 
 using namespace platform;
+using lxvtest::TScriptedLocaleProvider;
 
 TEST(FormatSettingsRecord, HoldsTheUserDefaultLocaleAtStartup) {
   const TFormatSettings expected = GetLocaleFormatSettings(GetUserDefaultLCID());
@@ -86,14 +90,31 @@ TEST(FormatSettingsRecord, TimeFormatsFollowClockAndMarkerPosition) {
 }
 
 TEST(FormatSettingsRecord, GetFormatSettingsRereadsTheUserLocale) {
-  const TFormatSettings saved = FormatSettings();
+  TFormatSettingsGuard keep;
   TScriptedLocaleProvider scripted;
   scripted.SetUserDefaultLCID(0x0407);
   scripted.SetAnswer(0x0407, LOCALE_SCURRENCY, "DM");
   TLocaleProviderGuard guard(scripted);
   GetFormatSettings();
   EXPECT_EQ(FormatSettings().CurrencyString, "DM");
-  FormatSettings() = saved;
+}
+
+TEST(FormatSettingsGuard, PutsTheRecordBackHoweverTheScopeEnds) {
+  const std::string before = FormatSettings().CurrencyString;
+  try {
+    TFormatSettingsGuard keep;
+    FormatSettings().CurrencyString = before + "changed";
+    throw std::runtime_error("leaving early");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(FormatSettings().CurrencyString, before);
+  {
+    TFormatSettings other;
+    other.CurrencyString = before + "other";
+    TFormatSettingsGuard install(other);
+    EXPECT_EQ(FormatSettings().CurrencyString, before + "other");
+  }
+  EXPECT_EQ(FormatSettings().CurrencyString, before);
 }
 
 TEST(SysLocaleRecord, SplitsLanguageAndSubLanguage) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/base/exceptions.h"
-#include "platform/format/format_settings.h"
+#include "platform/format/format_settings_guard.h"
 
 namespace platform {
 namespace {
@@ -19,7 +19,6 @@ namespace {
 class FormatTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = FormatSettings();
     TFormatSettings& s = FormatSettings();
     s.DecimalSeparator = '.';
     s.ThousandSeparator = ',';
@@ -28,13 +27,11 @@ class FormatTest : public ::testing::Test {
     s.NegCurrFormat = 0;
     s.CurrencyDecimals = 2;
   }
-  void TearDown() override { FormatSettings() = saved_; }
-
   static std::string Error(std::string_view pattern) {
     return "Format '" + std::string(pattern) + "' invalid or incompatible with argument";
   }
 
-  TFormatSettings saved_;
+  TFormatSettingsGuard keep_;
 };
 
 TEST_F(FormatTest, IndexedStringsAsInDisplayNames) {
@@ -203,6 +200,19 @@ TEST_F(FormatTest, MoneyPositiveLayoutsAndDecimals) {
   }
   // Rounds to zero, so the positive layout (still 3) applies.
   EXPECT_EQ(Format("%m", {-0.0001}), "0.000 EUR");
+}
+
+TEST_F(FormatTest, AGivenRecordStandsInForTheProcessRecord) {
+  TFormatSettings settings = FormatSettings();
+  settings.DecimalSeparator = ',';
+  settings.ThousandSeparator = '.';
+  settings.CurrencyString = "EUR";
+  settings.CurrencyFormat = 3;
+  settings.CurrencyDecimals = 1;
+  EXPECT_EQ(Format("%n|%m|%d|%s", {1234.5, 2.25, 7, "x"}, settings), "1.234,50|2,3 EUR|7|x");
+  const TVarRec args[] = {0.5};
+  EXPECT_EQ(Format("%f", args, settings), "0,50");
+  EXPECT_EQ(Format("%n|%m", {1234.5, 2.25}), "1,234.50|$2.25") << "the process record is neither read nor changed";
 }
 
 TEST_F(FormatTest, MoneyNegativeLayoutsComeFromTheRecord) {

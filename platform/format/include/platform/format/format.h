@@ -5,7 +5,8 @@
 // specifier the unindexed ones go on from the following argument.
 // A bad pattern, a missing argument or one of the wrong kind raises
 // EConvertError "Format 'PATTERN' invalid or incompatible with argument".
-// e f g n m read the separators and currency settings of FormatSettings().
+// e f g n m read the separators and currency settings of FormatSettings(),
+// or of the record given.
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,8 @@
 #include <utility>
 
 namespace platform {
+
+struct TFormatSettings;
 
 // One argument of Format. Text is copied, so a TVarRec never dangles.
 class TVarRec {
@@ -66,5 +69,7 @@ class TVarRec {
 
 std::string Format(std::string_view pattern, std::span<const TVarRec> args);
 std::string Format(std::string_view pattern, std::initializer_list<TVarRec> args);
+std::string Format(std::string_view pattern, std::span<const TVarRec> args, const TFormatSettings& settings);
+std::string Format(std::string_view pattern, std::initializer_list<TVarRec> args, const TFormatSettings& settings);
 
 }  // namespace platform
