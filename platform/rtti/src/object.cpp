@@ -7,13 +7,17 @@
 namespace platform {
 
 TClass TObject::StaticClass() {
-  static const TClassInfo info{"TObject", nullptr, false, {}, {}, {}};
+  static const TClassInfo info{"TObject", nullptr, false, {}, {}, {}, {}};
   return &info;
 }
 
 const std::string& TObject::ClassName() const { return ClassType()->Name; }
 
 bool TObject::InheritsFrom(TClass ancestor) const { return ClassType()->InheritsFrom(ancestor); }
+
+void RaiseInvalidCast(const TObject& object, TClass target) {
+  throw EInvalidCast("Invalid class typecast: " + object.ClassName() + " is not a " + target->Name);
+}
 
 void TObject::Free() {
   BeforeDestruction();

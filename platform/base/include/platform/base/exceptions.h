@@ -31,6 +31,7 @@ LXV_DECLARE_EXCEPTION(EFilerError, EStreamError);
 LXV_DECLARE_EXCEPTION(EReadError, EFilerError);     // malformed form data
 LXV_DECLARE_EXCEPTION(EClassNotFound, EFilerError);
 LXV_DECLARE_EXCEPTION(EInvalidOperation, Exception);
+LXV_DECLARE_EXCEPTION(EInvalidCast, Exception);     // an object is not of the class asked for
 
 #undef LXV_DECLARE_EXCEPTION
 

@@ -78,6 +78,17 @@ struct TMethodInfo {
   std::function<std::any(TObject&)> Bind;  // a std::function bound to the instance
 };
 
+// A published field: a member of a root class (a form) that points to a
+// component it owns. The form reader sets it to the component of that name
+// it creates or finds; the owner clears it when the component leaves.
+struct TFieldInfo {
+  std::string Name;
+  TClass (*FieldClassOf)() = nullptr;  // the declared class of the member
+  std::function<TObject*(const TObject&)> Get;
+  // Raises EInvalidCast for an object that is not of the declared class.
+  std::function<void(TObject&, TObject*)> Set;
+};
+
 struct TClassInfo {
   std::string Name;
   TClass Parent = nullptr;
@@ -86,11 +97,13 @@ struct TClassInfo {
   std::function<TObject*(TComponent* owner)> Construct;
   std::vector<TPropInfo> Properties;  // this class's own, in declaration order
   std::vector<TMethodInfo> Methods;
+  std::vector<TFieldInfo> Fields;
 
   bool InheritsFrom(TClass ancestor) const;
   // Case-insensitive, searching ancestors too; nullptr when absent.
   const TPropInfo* FindProperty(std::string_view name) const;
   const TMethodInfo* FindMethod(std::string_view name) const;
+  const TFieldInfo* FindField(std::string_view name) const;
   // Every published property, ancestors' first, in declaration order.
   std::vector<const TPropInfo*> AllProperties() const;
 };

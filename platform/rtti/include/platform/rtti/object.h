@@ -46,10 +46,37 @@ struct TFreeDeleter {
 template <class T>
 using TOwned = std::unique_ptr<T, TFreeDeleter>;
 
+// Casts by the class tree that LXV_CLASS declares (T must declare its own).
 // The framework's `is`: true for instances of T and its descendants, false for nil.
 template <class T>
 bool Is(const TObject* object) {
   return object != nullptr && object->InheritsFrom(T::StaticClass());
+}
+
+// The object as a T, or nil when it is nil or not a T.
+template <class T>
+T* DynCast(TObject* object) {
+  return Is<T>(object) ? static_cast<T*>(object) : nullptr;
+}
+template <class T>
+const T* DynCast(const TObject* object) {
+  return Is<T>(object) ? static_cast<const T*>(object) : nullptr;
+}
+
+// Raises EInvalidCast naming the object's class and the class asked for.
+[[noreturn]] void RaiseInvalidCast(const TObject& object, TClass target);
+
+// The framework's `as`: the object as a T; nil stays nil, and an object of
+// another class raises EInvalidCast.
+template <class T>
+T* As(TObject* object) {
+  if (object != nullptr && !Is<T>(object)) RaiseInvalidCast(*object, T::StaticClass());
+  return static_cast<T*>(object);
+}
+template <class T>
+const T* As(const TObject* object) {
+  if (object != nullptr && !Is<T>(object)) RaiseInvalidCast(*object, T::StaticClass());
+  return static_cast<const T*>(object);
 }
 
 class TPersistent : public TObject {

@@ -8,6 +8,9 @@
 //         .Property("Default", &TButton::Default, &TButton::SetDefault).Default(0)
 //         .Event("OnClick", &TButton::OnClick)
 //         .Build();
+//
+// A form class also declares the fields the form reader fills in:
+//   .Field("BtnOK", &TAboutBox::BtnOK)   // TButton* BtnOK;
 //     return &info;
 //   }
 #include <cstdint>
@@ -103,7 +106,7 @@ class TClassBuilder {
     } else if constexpr (std::is_pointer_v<V>) {
       p.SetObj = [setter, propName = p.Name](TObject& o, TObject* v) {
         using P = std::remove_pointer_t<A>;
-        P* typed = dynamic_cast<P*>(v);
+        P* typed = DynCast<P>(v);
         if (v != nullptr && typed == nullptr) detail::ThrowInvalidPropertyValue(propName);
         (Self(o).*setter)(typed);
       };
@@ -129,6 +132,20 @@ class TClassBuilder {
     p.GetMethod = [member](const TObject& o) { return (static_cast<const T&>(o).*member).AsMethod(); };
     p.SetMethod = [member](TObject& o, const TMethod& m) { (Self(o).*member).SetMethod(m); };
     info_.Properties.push_back(std::move(p));
+    return *this;
+  }
+
+  // A published field: the member pointing to the owned component of that
+  // name, which the form reader sets.
+  template <class F>
+  TClassBuilder& Field(std::string name, F* T::*member) {
+    static_assert(std::is_base_of_v<TComponent, F>, "published fields point to components");
+    TFieldInfo f;
+    f.Name = std::move(name);
+    f.FieldClassOf = &F::StaticClass;
+    f.Get = [member](const TObject& o) -> TObject* { return static_cast<const T&>(o).*member; };
+    f.Set = [member](TObject& o, TObject* v) { Self(o).*member = As<F>(v); };
+    info_.Fields.push_back(std::move(f));
     return *this;
   }
 
