@@ -9,6 +9,8 @@ foreach(gen IN LISTS LXV_GENERATIONS)
 endforeach()
 list(APPEND LXV_INSTALL_TARGETS ${LXV_PACKAGES})
 
+# A package loaded by path finds its platform library beside it.
+set_target_properties(${LXV_INSTALL_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
 install(TARGETS ${LXV_INSTALL_TARGETS} EXPORT LexivarTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

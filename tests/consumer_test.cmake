@@ -6,6 +6,25 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_
 if(rc)
   message(FATAL_ERROR "install failed: ${rc}")
 endif()
+# The installed formconv starts from the prefix with no help from the
+# environment: a text form to binary, as the reference has it, and back.
+set(formconv ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH ${WORK_DIR}/prefix/bin/formconv)
+set(form ${SOURCE_DIR}/tests/data/forms/g01_ints)
+execute_process(COMMAND ${formconv} ${form}.txt ${WORK_DIR}/form.bin RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc)
+  message(FATAL_ERROR "installed formconv (text to binary) exited ${rc}: ${err}")
+endif()
+file(SHA256 ${WORK_DIR}/form.bin converted)
+file(SHA256 ${form}.bin expected)
+if(NOT converted STREQUAL expected)
+  message(FATAL_ERROR "installed formconv wrote a binary form unlike ${form}.bin")
+endif()
+execute_process(COMMAND ${formconv} ${WORK_DIR}/form.bin ${WORK_DIR}/form.txt RESULT_VARIABLE rc ERROR_VARIABLE err)
+file(READ ${WORK_DIR}/form.txt text LIMIT 16)
+if(rc OR NOT text MATCHES "^object IntsForm")
+  message(FATAL_ERROR "installed formconv (binary to text) exited ${rc}, wrote '${text}': ${err}")
+endif()
+
 foreach(package LxvD3 Lxvc3 LxvD4)
   set(build ${WORK_DIR}/build-${package})
   execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/consumer -B ${build}
