@@ -76,7 +76,7 @@ TCollectionItem* TCollection::Items(int index) const {
 TCollectionItem* TCollection::NewItem() const {
   if (!itemClass_->Construct) throw EConvertError("Cannot create an item of the abstract class " + itemClass_->Name);
   TOwned<TObject> object(itemClass_->Construct(nullptr));
-  auto* item = dynamic_cast<TCollectionItem*>(object.get());
+  auto* item = DynCast<TCollectionItem>(object.get());
   if (item == nullptr) throw EConvertError(itemClass_->Name + " did not construct a TCollectionItem");
   object.release();
   return item;
@@ -123,7 +123,7 @@ void TCollection::Exchange(TCollection& other) {
 }
 
 void TCollection::Assign(const TPersistent* source) {
-  const auto* from = dynamic_cast<const TCollection*>(source);
+  const auto* from = DynCast<TCollection>(source);
   if (from == nullptr) return TPersistent::Assign(source);
   if (from == this) return;
   TCollection copy(itemClass_);

@@ -1,9 +1,11 @@
 #include "platform/classes/component.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/scope_exit.h"
 #include "platform/rtti/published.h"
 
 namespace platform {
@@ -17,7 +19,20 @@ TClass TComponent::StaticClass() {
   return &info;
 }
 
-TComponent::TComponent(TComponent* owner) {
+namespace {
+// The state Construct hands to the component it constructs. The first
+// TComponent constructor to run, the outermost object's, takes it, before any
+// component that constructor creates could.
+thread_local TComponentState t_initialState;
+}  // namespace
+
+TComponent* TComponent::Construct(TClass cls, TComponent* owner, TComponentState initial) {
+  t_initialState = initial;
+  TScopeExit clear([] { t_initialState = TComponentState(); });
+  return static_cast<TComponent*>(cls->Construct(owner));
+}
+
+TComponent::TComponent(TComponent* owner) : state_(std::exchange(t_initialState, TComponentState())) {
   if (owner != nullptr) owner->InsertComponent(this);
 }
 
@@ -108,6 +123,14 @@ void TComponent::Insert(TComponent* component) {
 void TComponent::Remove(TComponent* component) {
   std::erase(components_, component);
   component->owner_ = nullptr;
+  ClearField(component);
+}
+
+// A published field must not keep pointing to a component this one no
+// longer owns.
+void TComponent::ClearField(const TComponent* component) {
+  const TFieldInfo* field = ClassType()->FindField(component->name_);
+  if (field != nullptr && field->Get(*this) == component) field->Set(*this, nullptr);
 }
 
 void TComponent::DestroyComponents() {

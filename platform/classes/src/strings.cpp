@@ -101,7 +101,7 @@ bool TStrings::Equals(const TStrings& other) const {
 }
 
 void TStrings::Assign(const TPersistent* source) {
-  if (const auto* strings = dynamic_cast<const TStrings*>(source)) {
+  if (const auto* strings = DynCast<TStrings>(source)) {
     if (strings == this) return;
     TStringsUpdate update(*this);
     Clear();

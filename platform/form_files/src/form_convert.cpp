@@ -1,10 +1,10 @@
 // Converters between the binary, resource and text form formats.
 #include "platform/base/exceptions.h"
-#include "platform/form_files/form_text.h"
-#include "platform/classes/reader.h"
-#include "platform/streaming/streams.h"
 #include "platform/base/text.h"
-#include "platform/classes/writer.h"
+#include "platform/form_files/form_text.h"
+#include "platform/streaming/binary_reader.h"
+#include "platform/streaming/little_endian.h"
+#include "platform/streaming/streams.h"
 
 namespace platform {
 
@@ -20,8 +20,9 @@ std::string ResourceHeader(std::string_view name, std::uint32_t size) {
   header += UpperCase(name);
   header += '\0';
   header += "\x30\x10";
-  for (int i = 0; i < 4; ++i) header += static_cast<char>((size >> (8 * i)) & 0xFF);
-  return header;
+  char length[4];
+  StoreLittleEndian(length, size, 4);
+  return header.append(length, 4);
 }
 
 std::string_view StripResourceHeader(std::string_view content, std::string* name) {
@@ -34,7 +35,7 @@ std::string_view StripResourceHeader(std::string_view content, std::string* name
   std::string resourceName;
   if (i < content.size() && static_cast<unsigned char>(content[i]) == 0xFF) {
     if (i + 3 > content.size()) return fail("truncated", content.size());
-    resourceName = std::to_string(static_cast<unsigned char>(content[i + 1]) | (static_cast<unsigned char>(content[i + 2]) << 8));
+    resourceName = std::to_string(LoadLittleEndian(content.data() + i + 1, 2));
     i += 3;
   } else {
     const std::size_t zero = content.find('\0', i);
@@ -44,8 +45,7 @@ std::string_view StripResourceHeader(std::string_view content, std::string* name
   }
   if (i + 6 > content.size()) return fail("truncated", content.size());
   i += 2;  // memory flags
-  std::uint32_t size = 0;
-  for (int k = 3; k >= 0; --k) size = (size << 8) | static_cast<unsigned char>(content[i + static_cast<std::size_t>(k)]);
+  const std::uint64_t size = LoadLittleEndian(content.data() + i, 4);
   i += 4;
   if (size > content.size() - i)
     return fail("size " + std::to_string(size) + " exceeds the " + std::to_string(content.size() - i) + " bytes that follow", i - 4);
@@ -54,7 +54,7 @@ std::string_view StripResourceHeader(std::string_view content, std::string* name
 }
 
 void ObjectBinaryToText(TStream& input, TStream& output, int generation) {
-  TReader reader(input, generation);
+  TBinaryReader reader(input, generation);
   reader.ReadSignature();
   const std::string text = FormatFormText(ReadFormObject(reader));
   output.WriteBuffer(text);
@@ -77,6 +77,19 @@ void ObjectTextToResource(TStream& input, TStream& output, int generation) {
   const std::string binary = EncodeBinaryForm(object, generation);
   output.WriteBuffer(ResourceHeader(object.ClassName, static_cast<std::uint32_t>(binary.size())));
   output.WriteBuffer(binary);
+}
+
+TFormContent FormContentToDocument(std::string_view content, int generation) {
+  TFormContent result;
+  result.Format = TestFormFormat(content);
+  if (result.Format == TFormFormat::Text) {
+    result.Document = ParseFormText(content, generation);
+    result.Binary = EncodeBinaryForm(result.Document, generation);
+  } else {
+    result.Binary = FormContentToBinary(content, generation);
+    result.Document = DecodeBinaryForm(result.Binary, generation);
+  }
+  return result;
 }
 
 std::string FormContentToBinary(std::string_view content, int generation) {

@@ -1,16 +1,15 @@
 // The binary form format to and from the class-free form document.
 #include "platform/base/exceptions.h"
 #include "platform/form_files/form_document.h"
-#include "platform/classes/reader.h"
+#include "platform/streaming/binary_reader.h"
+#include "platform/streaming/binary_writer.h"
 #include "platform/streaming/streams.h"
-#include "platform/classes/writer.h"
 
 namespace platform {
 
 namespace {
 
-
-std::vector<TFormProperty> ReadPropertyList(TReader& reader) {
+std::vector<TFormProperty> ReadPropertyList(TBinaryReader& reader) {
   std::vector<TFormProperty> properties;
   while (!reader.EndOfList()) {
     const std::int64_t at = reader.Offset();
@@ -24,7 +23,7 @@ std::vector<TFormProperty> ReadPropertyList(TReader& reader) {
   return properties;
 }
 
-void WritePropertyList(TWriter& writer, const std::vector<TFormProperty>& properties) {
+void WritePropertyList(TBinaryWriter& writer, const std::vector<TFormProperty>& properties) {
   for (const TFormProperty& p : properties) {
     writer.WriteStr(p.Name);
     WriteFormValue(writer, p.Value);
@@ -34,59 +33,31 @@ void WritePropertyList(TWriter& writer, const std::vector<TFormProperty>& proper
 
 }  // namespace
 
-TFormValue ReadFormValue(TReader& reader) {
+TFormValue ReadFormValue(TBinaryReader& reader) {
   TFormValue v;
-  v.Type = reader.ReadValue();
-  switch (v.Type) {
-    case vaNull:
-    case vaFalse:
-    case vaTrue:
-    case vaNil: break;
-    case vaInt8:
-    case vaInt16:
-    case vaInt32:
-    case vaInt64: v.Int = reader.ReadIntegerPayload(v.Type); break;
-    case vaCurrency: v.Int = reader.ReadIntegerPayload(vaInt64); break;
-    case vaExtended: v.Extended = reader.ReadExtendedPayload(); break;
-    case vaSingle: {
-      float f;
-      reader.Read(&f, 4);
-      v.Float = f;
-      break;
+  static_cast<TStoredValue&>(v) = reader.ReadStoredValue();
+  if (v.Type == vaList) {
+    TBinaryReader::TNestingScope nest(reader);
+    while (!reader.EndOfList()) v.List.push_back(ReadFormValue(reader));
+    reader.ReadValue();
+  } else if (v.Type == vaCollection) {
+    TBinaryReader::TNestingScope nest(reader);
+    while (!reader.EndOfList()) {
+      TFormItem item;
+      const TValueType next = reader.NextValue();
+      if (next == vaInt8 || next == vaInt16 || next == vaInt32) item.Order = reader.ReadInt64();
+      reader.CheckValue(vaList);
+      item.Properties = ReadPropertyList(reader);
+      v.Items.push_back(std::move(item));
     }
-    case vaDate: reader.Read(&v.Float, 8); break;
-    case vaString:
-    case vaLString:
-    case vaIdent:
-    case vaBinary: v.Str = reader.ReadStringPayload(v.Type); break;
-    case vaWString: v.Wide = reader.ReadWideStringPayload(); break;
-    case vaSet: v.Names = reader.ReadSetPayload(); break;
-    case vaList: {
-      TReader::TNestingScope nest(reader);
-      while (!reader.EndOfList()) v.List.push_back(ReadFormValue(reader));
-      reader.ReadValue();
-      break;
-    }
-    case vaCollection: {
-      TReader::TNestingScope nest(reader);
-      while (!reader.EndOfList()) {
-        TFormItem item;
-        const TValueType next = reader.NextValue();
-        if (next == vaInt8 || next == vaInt16 || next == vaInt32) item.Order = reader.ReadInt64();
-        reader.CheckValue(vaList);
-        item.Properties = ReadPropertyList(reader);
-        v.Items.push_back(std::move(item));
-      }
-      reader.ReadValue();
-      break;
-    }
+    reader.ReadValue();
   }
   return v;
 }
 
-TFormObject ReadFormObject(TReader& reader) {
-  TReader::TNestingScope nest(reader);
-  const TReader::TObjectHeader header = reader.ReadObjectHeader();
+TFormObject ReadFormObject(TBinaryReader& reader) {
+  TBinaryReader::TNestingScope nest(reader);
+  const TBinaryReader::TObjectHeader header = reader.ReadObjectHeader();
   TFormObject object;
   object.Flags = header.Flags & ~ffChildPos;
   object.Position = header.Position;
@@ -100,49 +71,27 @@ TFormObject ReadFormObject(TReader& reader) {
 
 TFormObject DecodeBinaryForm(std::string_view bytes, int generation) {
   TMemoryStream stream{std::string(bytes)};
-  TReader reader(stream, generation);
+  TBinaryReader reader(stream, generation);
   reader.ReadSignature();
   return ReadFormObject(reader);
 }
 
-void WriteFormValue(TWriter& writer, const TFormValue& v) {
-  switch (v.Type) {
-    case vaNull:
-    case vaFalse:
-    case vaTrue:
-    case vaNil: return writer.WriteValue(v.Type);
-    case vaInt8:
-    case vaInt16:
-    case vaInt32:
-    case vaInt64: return writer.WriteInteger(v.Int);
-    case vaCurrency: return writer.WriteCurrency(v.Int);
-    case vaExtended: return writer.WriteExtended(v.Extended);
-    case vaSingle: return writer.WriteSingle(static_cast<float>(v.Float));
-    case vaDate: return writer.WriteDate(v.Float);
-    case vaString:
-    case vaLString: return writer.WriteString(v.Str);
-    case vaIdent:
-      writer.WriteValue(vaIdent);
-      return writer.WriteStr(v.Str);
-    case vaBinary: return writer.WriteBinary(v.Str);
-    case vaWString: return writer.WriteWideString(v.Wide);
-    case vaSet: return writer.WriteSet(v.Names);
-    case vaList:
+void WriteFormValue(TBinaryWriter& writer, const TFormValue& v) {
+  writer.WriteStoredValue(v);
+  if (v.Type == vaList) {
+    for (const TFormValue& item : v.List) WriteFormValue(writer, item);
+    writer.WriteListEnd();
+  } else if (v.Type == vaCollection) {
+    for (const TFormItem& item : v.Items) {
+      if (item.Order) writer.WriteInteger(*item.Order);
       writer.WriteListBegin();
-      for (const TFormValue& item : v.List) WriteFormValue(writer, item);
-      return writer.WriteListEnd();
-    case vaCollection:
-      writer.WriteValue(vaCollection);
-      for (const TFormItem& item : v.Items) {
-        if (item.Order) writer.WriteInteger(*item.Order);
-        writer.WriteListBegin();
-        WritePropertyList(writer, item.Properties);
-      }
-      return writer.WriteListEnd();
+      WritePropertyList(writer, item.Properties);
+    }
+    writer.WriteListEnd();
   }
 }
 
-void WriteFormObject(TWriter& writer, const TFormObject& object) {
+void WriteFormObject(TBinaryWriter& writer, const TFormObject& object) {
   writer.WriteObjectHeader(object.Flags, object.Position ? &*object.Position : nullptr, object.ClassName, object.Name);
   WritePropertyList(writer, object.Properties);
   for (const TFormObject& child : object.Children) WriteFormObject(writer, child);
@@ -151,7 +100,7 @@ void WriteFormObject(TWriter& writer, const TFormObject& object) {
 
 std::string EncodeBinaryForm(const TFormObject& object, int generation) {
   TMemoryStream stream;
-  TWriter writer(stream, generation);
+  TBinaryWriter writer(stream, generation);
   writer.WriteSignature();
   WriteFormObject(writer, object);
   return stream.Data();

@@ -282,11 +282,8 @@ class TTextParser {
     if (negative && magnitude > (std::uint64_t{1} << 63)) Error("number too small");
     const auto value = static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
     v.Int = value;
-    if (value >= -128 && value <= 127) v.Type = vaInt8;
-    else if (value >= -32768 && value <= 32767) v.Type = vaInt16;
-    else if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) v.Type = vaInt32;
-    else if (generation_ >= 4) v.Type = vaInt64;
-    else Error("integer " + std::to_string(value) + " out of the 32-bit range");
+    v.Type = IntegerValueType(value);
+    if (v.Type == vaInt64 && generation_ < 4) Error("integer " + std::to_string(value) + " out of the 32-bit range");
     return v;
   }
 

@@ -91,7 +91,7 @@ TForm* TForm::CreateFromResource(const std::string& name, TComponent* owner) {
 void TForm::InitFromResource() { InitFromResource(UpperCase(ClassName())); }
 
 void TForm::InitFromResource(const std::string& name) {
-  if (ReadingNewRoot()) return;  // the reader constructing this form brings the layout
+  if (HasState(csLoading)) return;  // constructed by the reader, which brings the layout
   const auto bytes = FindFormResource(name);
   if (!bytes) throw EReadError("Resource " + name + " not found");
   ReadComponentFromContent(*bytes, this, nullptr);

@@ -4,13 +4,14 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/streaming/little_endian.h"
+
 namespace platform::formcodec {
 
 long double ExtendedToFloat(const TExtended& b) {
-  std::uint64_t mantissa = 0;
-  for (int i = 7; i >= 0; --i) mantissa = (mantissa << 8) | b[static_cast<std::size_t>(i)];
+  const std::uint64_t mantissa = LoadLittleEndian(b.data(), 8);
   const bool negative = (b[9] & 0x80) != 0;
-  const int exponent = ((b[9] & 0x7F) << 8) | b[8];
+  const int exponent = static_cast<int>(LoadLittleEndian(b.data() + 8, 2) & 0x7FFF);
   long double value;
   if (exponent == 0x7FFF) {
     value = (mantissa << 1) == 0 ? std::numeric_limits<long double>::infinity()
@@ -46,9 +47,8 @@ TExtended FloatToExtended(long double value) {
       mantissa = static_cast<std::uint64_t>(std::ldexp(m, 64));
     }
   }
-  for (std::size_t i = 0; i < 8; ++i) b[i] = static_cast<std::uint8_t>(mantissa >> (8 * i));
-  b[8] = static_cast<std::uint8_t>(exponent & 0xFF);
-  b[9] = static_cast<std::uint8_t>(((exponent >> 8) & 0x7F) | (negative ? 0x80 : 0));
+  StoreLittleEndian(b.data(), mantissa, 8);
+  StoreLittleEndian(b.data() + 8, static_cast<std::uint64_t>(exponent) | (negative ? 0x8000u : 0u), 2);
   return b;
 }
 

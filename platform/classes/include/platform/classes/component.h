@@ -69,6 +69,13 @@ class TComponent : public TPersistent {
 
   std::string GetNamePath() const override { return name_; }
 
+  // Constructs a component of `cls` (a component class that can be
+  // constructed) whose state holds `initial` from its first constructor on,
+  // so that constructors already see it. The reader constructs the root it
+  // reads into with csLoading: a form's constructor then leaves loading its
+  // layout to the reader.
+  static TComponent* Construct(TClass cls, TComponent* owner, TComponentState initial);
+
  protected:
   virtual void ValidateRename(TComponent* component, const std::string& oldName, const std::string& newName);
   void ChangeName(const std::string& name) { name_ = name; }
@@ -78,6 +85,7 @@ class TComponent : public TPersistent {
   void Remove(TComponent* component);
   void RemoveNotification(TComponent* component);
   void NotifyAllRemoved();
+  void ClearField(const TComponent* component);
 
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;

@@ -1,11 +1,11 @@
 #pragma once
-// The common part of the form reader and writer: the value kinds of the
-// binary form format and the declaration of defined properties.
-#include <cstdint>
+// The common part of the component reader and writer: the stream, the root
+// and the declaration of defined properties.
 #include <functional>
 #include <string>
 
 #include "platform/rtti/object.h"
+#include "platform/streaming/value_types.h"
 
 namespace platform {
 
@@ -13,22 +13,6 @@ class TComponent;
 class TReader;
 class TWriter;
 class TStream;
-
-// The type byte in front of every value of a binary form stream.
-enum TValueType : std::uint8_t {
-  vaNull, vaList, vaInt8, vaInt16, vaInt32, vaExtended, vaString, vaIdent, vaFalse, vaTrue,
-  vaBinary, vaSet, vaLString, vaNil, vaCollection,
-  // Generation 4 and later.
-  vaSingle, vaCurrency, vaDate, vaWString, vaInt64
-};
-// The highest value kind a generation reads and writes.
-TValueType HighestValueType(int generation);
-const char* ValueTypeName(TValueType type);
-
-// Prefix byte of an object header ($F0 + these bits) when any is set.
-enum TFilerFlag : std::uint8_t { ffInherited = 1, ffChildPos = 2, ffInline = 4 };
-
-inline constexpr char kFormSignature[] = "TPF0";
 
 using TReaderProc = std::function<void(TReader&)>;
 using TWriterProc = std::function<void(TWriter&)>;

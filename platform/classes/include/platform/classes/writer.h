@@ -1,13 +1,14 @@
 #pragma once
-// TWriter: writes a binary form stream, value by value or as whole components.
-#include <array>
-#include <cstdint>
+// TWriter: writes components as a binary form stream. The values go through
+// the binary driver it is built on (the value-level writes stay available
+// for defined properties); this part walks objects, properties, collections
+// and references.
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "platform/classes/filer.h"
 #include "platform/base/host_generation.h"
+#include "platform/classes/filer.h"
+#include "platform/streaming/binary_writer.h"
 
 namespace platform {
 
@@ -15,35 +16,9 @@ class TCollection;
 class TPersistent;
 struct TPropInfo;
 
-class TWriter : public TFiler {
+class TWriter : public TFiler, public TBinaryWriter {
  public:
   explicit TWriter(TStream& stream, int generation = HostGeneration());
-
-  void WriteValue(TValueType type);
-  // The smallest of vaInt8/16/32 that holds the value, vaInt64 beyond 32 bits
-  // (raises EWriteError where the generation has no vaInt64).
-  void WriteInteger(std::int64_t value);
-  void WriteBoolean(bool value) { WriteValue(value ? vaTrue : vaFalse); }
-  void WriteChar(char value) { WriteString(std::string_view(&value, 1)); }
-  void WriteString(std::string_view value);  // vaString up to 255 bytes, else vaLString
-  void WriteWideString(std::u16string_view value);
-  // A one-unit wide string; an integer in generation 3, which has no wide strings.
-  void WriteWideChar(char16_t value);
-  void WriteIdent(std::string_view ident);   // nil, False, True get their own kinds
-  void WriteFloat(long double value);
-  void WriteExtended(const std::array<std::uint8_t, 10>& bytes);
-  void WriteSingle(float value);
-  void WriteCurrency(std::int64_t scaled);  // the value times 10000
-  void WriteDate(double value);
-  void WriteSet(const std::vector<std::string>& names);
-  void WriteBinary(std::string_view bytes);
-  void WriteListBegin() { WriteValue(vaList); }
-  void WriteListEnd() { WriteValue(vaNull); }
-  void WriteStr(std::string_view name);  // a short string; longer names raise EWriteError
-  void WriteSignature();
-  void WriteObjectHeader(std::uint8_t flags, const std::int64_t* position, std::string_view className,
-                         std::string_view name);
-  void Write(const void* buffer, std::size_t count);
 
   // Components: class and name, stored published properties, defined
   // properties, then the children the component enumerates.
@@ -57,7 +32,6 @@ class TWriter : public TFiler {
   void DefineBinaryProperty(const std::string& name, TStreamProc read, TStreamProc write, bool hasData) override;
 
  private:
-  void RequireGeneration4(const char* what);
   void WriteProperty(const TPersistent& instance, const TPropInfo& prop);
   void WriteOrdinal(const TPersistent& instance, const TPropInfo& prop);
   void WriteReference(const TComponent* target);

@@ -2,28 +2,21 @@
 // A form stream decoded without classes: objects, their properties and values
 // exactly as the stream holds them. The converters between the binary and the
 // text format go through it, and tools use it to show a form file.
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/classes/filer.h"
 #include "platform/base/host_generation.h"
+#include "platform/streaming/value_types.h"
 
 namespace platform {
 
 struct TFormItem;
 
-struct TFormValue {
-  TValueType Type = vaNull;
-  std::int64_t Int = 0;                  // integers; vaCurrency: the value times 10000
-  std::array<std::uint8_t, 10> Extended{};  // vaExtended, as stored
-  double Float = 0;                      // vaSingle, vaDate
-  std::string Str;                       // vaString, vaLString, vaIdent, vaBinary
-  std::u16string Wide;                   // vaWString
-  std::vector<std::string> Names;        // vaSet
+// A value as stored; lists and collections with their contents.
+struct TFormValue : TStoredValue {
   std::vector<TFormValue> List;          // vaList
   std::vector<TFormItem> Items;          // vaCollection
 };
@@ -47,16 +40,16 @@ struct TFormObject {
   std::vector<TFormObject> Children;
 };
 
-class TReader;
-class TWriter;
+class TBinaryReader;
+class TBinaryWriter;
 
 // The binary format ("TPF0" and one object). Raise EReadError / EWriteError.
-TFormObject ReadFormObject(TReader& reader);  // after the signature
+TFormObject ReadFormObject(TBinaryReader& reader);  // after the signature
 TFormObject DecodeBinaryForm(std::string_view bytes, int generation = HostGeneration());
-void WriteFormObject(TWriter& writer, const TFormObject& object);
+void WriteFormObject(TBinaryWriter& writer, const TFormObject& object);
 std::string EncodeBinaryForm(const TFormObject& object, int generation = HostGeneration());
-TFormValue ReadFormValue(TReader& reader);
-void WriteFormValue(TWriter& writer, const TFormValue& value);
+TFormValue ReadFormValue(TBinaryReader& reader);
+void WriteFormValue(TBinaryWriter& writer, const TFormValue& value);
 
 // The value as the text format writes it, on one line (lists and
 // collections included); for showing values to people.

@@ -39,4 +39,14 @@ void ObjectTextToResource(TStream& input, TStream& output, int generation = Host
 // A form file's content in any of the three formats as a binary form stream.
 std::string FormContentToBinary(std::string_view content, int generation = HostGeneration());
 
+// A form file's content in any of the three formats, decoded once: the
+// format it was in, the document, and the binary stream (a text form is
+// encoded from the document, which also checks that it can be written).
+struct TFormContent {
+  TFormFormat Format = TFormFormat::Text;
+  TFormObject Document;
+  std::string Binary;
+};
+TFormContent FormContentToDocument(std::string_view content, int generation = HostGeneration());
+
 }  // namespace platform

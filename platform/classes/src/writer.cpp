@@ -1,13 +1,18 @@
-// TWriter: writing components through their published properties.
-#include "platform/streaming/form_codec.h"
-#include "platform/rtti/class_info.h"
-#include "platform/classes/collection.h"
-#include "platform/classes/component.h"
-#include "platform/base/exceptions.h"
-#include "platform/streaming/streams.h"
+// TWriter: writing components through their published properties, defined
+// properties, collections and references.
 #include "platform/classes/writer.h"
 
+#include "platform/base/exceptions.h"
+#include "platform/base/scope_exit.h"
+#include "platform/classes/collection.h"
+#include "platform/classes/component.h"
+#include "platform/rtti/class_info.h"
+#include "platform/streaming/form_codec.h"
+#include "platform/streaming/streams.h"
+
 namespace platform {
+
+TWriter::TWriter(TStream& stream, int generation) : TFiler(stream, generation), TBinaryWriter(stream, generation) {}
 
 void TWriter::WriteRootComponent(TComponent* root) {
   SetRoot(root);
@@ -18,13 +23,9 @@ void TWriter::WriteRootComponent(TComponent* root) {
 void TWriter::WriteComponent(TComponent* component) {
   const bool wasWriting = component->HasState(csWriting);
   component->SetState(csWriting);
-  struct TClearWriting {
-    TComponent* c;
-    bool keep;
-    ~TClearWriting() {
-      if (!keep) c->ClearState(csWriting);
-    }
-  } clear{component, wasWriting};
+  TScopeExit clear([component, wasWriting] {
+    if (!wasWriting) component->ClearState(csWriting);
+  });
 
   if (Root() == nullptr) SetRoot(component);
   WriteObjectHeader(0, nullptr, component->ClassName(), component->Name());
@@ -75,16 +76,16 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop) 
       return;
     }
     case TTypeKind::Component: {
-      const auto* target = dynamic_cast<const TComponent*>(prop.GetObj(instance));
+      const auto* target = DynCast<TComponent>(prop.GetObj(instance));
       if (target == nullptr || target->Name().empty() || !prop.SetObj) return;
       WritePropName(prop.Name);
       WriteReference(target);
       return;
     }
     case TTypeKind::Class: {
-      const auto* sub = dynamic_cast<const TPersistent*>(prop.GetObj(instance));
+      const auto* sub = DynCast<TPersistent>(prop.GetObj(instance));
       if (sub == nullptr) return;
-      if (const auto* collection = dynamic_cast<const TCollection*>(sub)) {
+      if (const auto* collection = DynCast<TCollection>(sub)) {
         // Written even when empty: the value replaces the items the reader's object has.
         WritePropName(prop.Name);
         return WriteCollection(*collection);
@@ -97,6 +98,24 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop) 
     }
     default: return;
   }
+}
+
+void TWriter::WriteCollection(const TCollection& collection) {
+  if (depth_ >= formcodec::kMaxDepth) throw EWriteError("Collections nested too deeply at " + collection.GetNamePath());
+  WriteValue(vaCollection);
+  // Item properties are named from the item, not from the collection's owner.
+  TScopeExit restore([this, saved = std::move(prefix_)]() mutable {
+    prefix_ = std::move(saved);
+    --depth_;
+  });
+  prefix_.clear();
+  ++depth_;
+  for (int i = 0; i < collection.Count(); ++i) {
+    WriteListBegin();
+    WriteProperties(*collection.Items(i));
+    WriteListEnd();
+  }
+  WriteListEnd();
 }
 
 void TWriter::WriteOrdinal(const TPersistent& instance, const TPropInfo& prop) {

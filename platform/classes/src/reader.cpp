@@ -1,22 +1,20 @@
-// TReader: reading components, their published properties, defined
-// properties, references and events.
+// TReader: reading components, their published properties and fields,
+// defined properties, collections, references and events.
+#include "platform/classes/reader.h"
+
 #include <algorithm>
 
-#include "platform/rtti/class_info.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/text.h"
 #include "platform/classes/collection.h"
 #include "platform/classes/component.h"
-#include "platform/base/exceptions.h"
-#include "platform/classes/reader.h"
+#include "platform/rtti/class_info.h"
 #include "platform/rtti/class_registry.h"
-#include "platform/base/scope_exit.h"
 #include "platform/streaming/streams.h"
-#include "platform/base/text.h"
 
 namespace platform {
 
 namespace {
-
-thread_local bool t_readingNewRoot = false;
 
 // Frees what a failed read created and clears the state flags it set.
 class TReadGuard {
@@ -55,11 +53,27 @@ std::string UniqueName(const TComponent* owner, const std::string& name) {
 
 std::string Join(const std::string& path, const std::string& name) { return path.empty() ? name : path + "." + name; }
 
-}  // namespace
+// Gives a collection back the items it had unless the read was committed.
+class TRestoreItems {
+ public:
+  explicit TRestoreItems(TCollection& collection) : collection_(collection), saved_(collection.ItemClass()) {
+    collection_.Exchange(saved_);
+  }
+  ~TRestoreItems() {
+    if (committed_) return;
+    collection_.Clear();
+    collection_.Exchange(saved_);
+  }
+  TRestoreItems(const TRestoreItems&) = delete;
+  TRestoreItems& operator=(const TRestoreItems&) = delete;
+  void Commit() { committed_ = true; }
 
-bool ReadingNewRoot() { return t_readingNewRoot; }
+ private:
+  TCollection& collection_;
+  TCollection saved_;
+  bool committed_ = false;
+};
 
-namespace {
 TRootLookup& GlobalRootLookup() {
   static TRootLookup lookup;
   return lookup;
@@ -71,6 +85,8 @@ TComponent* FindGlobalRoot(const std::string& name) {
 }  // namespace
 
 void SetGlobalRootLookup(TRootLookup lookup) { GlobalRootLookup() = std::move(lookup); }
+
+TReader::TReader(TStream& stream, int generation) : TFiler(stream, generation), TBinaryReader(stream, generation) {}
 
 TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew) {
   fixups_.clear();
@@ -86,9 +102,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew)
     TClass cls = GetClass(header.ClassName);
     if (cls == nullptr || !cls->IsComponent || !cls->Construct)
       throw EClassNotFound("Class " + header.ClassName + " not found at offset " + std::to_string(headerAt));
-    t_readingNewRoot = true;
-    TScopeExit reset([] { t_readingNewRoot = false; });
-    newRoot = static_cast<TComponent*>(cls->Construct(ownerOfNew));
+    newRoot = TComponent::Construct(cls, ownerOfNew, TComponentState{csLoading});
     root = newRoot;
   }
   SetRoot(root);
@@ -138,8 +152,19 @@ void TReader::ReadChild(TComponent* parent) {
   child->SetState(csLoading);
   child->SetState(csReading);
   if (std::find(loaded_.begin(), loaded_.end(), child) == loaded_.end()) loaded_.push_back(child);
+  SetField(child, at);
   child->SetParentComponent(parent);
   ReadComponentData(child);
+}
+
+void TReader::SetField(TComponent* child, std::int64_t at) {
+  const TFieldInfo* field = Root()->ClassType()->FindField(child->Name());
+  if (field == nullptr) return;
+  try {
+    field->Set(*Root(), child);
+  } catch (const EInvalidCast& e) {
+    ReadErrorAt("Field " + field->Name + " of " + Root()->ClassName() + ": " + e.what(), at);
+  }
 }
 
 TComponent* TReader::CreateChild(const TObjectHeader& header, std::int64_t at) {
@@ -227,7 +252,7 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop, const 
     case TTypeKind::Component: return ReadReference(instance, prop, where);
     default:
       if (NextValue() == vaCollection) {
-        auto* collection = dynamic_cast<TCollection*>(prop.GetObj ? prop.GetObj(*instance) : nullptr);
+        auto* collection = DynCast<TCollection>(prop.GetObj ? prop.GetObj(*instance) : nullptr);
         if (collection == nullptr) ReadError("Property " + where + " is not a collection");
         return ReadCollection(*collection, where);
       }
@@ -238,6 +263,31 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop, const 
       }
       ReadError("Property " + where + " holds an object and cannot take a value");
   }
+}
+
+void TReader::ReadCollection(TCollection& collection) { ReadCollection(collection, collection.GetNamePath()); }
+
+void TReader::ReadCollection(TCollection& collection, const std::string& where) {
+  CheckValue(vaCollection);
+  TNestingScope nesting(*this);
+  TRestoreItems restore(collection);
+  while (!EndOfList()) {
+    const std::int64_t at = Offset();
+    const TValueType next = NextValue();
+    // An order number may stand before an item; items keep the stream's order.
+    if (next == vaInt8 || next == vaInt16 || next == vaInt32) {
+      ReadInteger();
+    } else if (next != vaList) {
+      ReadErrorAt(std::string("Expected a collection item but found ") + ValueTypeName(next), at);
+    }
+    const std::string itemPath = where + "[" + std::to_string(collection.Count()) + "]";
+    TCollectionItem* item = collection.Add();
+    ReadListBegin();
+    while (!EndOfList()) ReadProperty(item, itemPath);
+    ReadListEnd();
+  }
+  ReadListEnd();
+  restore.Commit();
 }
 
 void TReader::ReadOrdinal(TPersistent* instance, const TPropInfo& prop) {
