@@ -40,7 +40,7 @@ std::string PublishedValue(const TObject& instance, const TPropInfo& prop) {
     }
     case TTypeKind::Class:
     case TTypeKind::Component: {
-      const auto* c = dynamic_cast<const TComponent*>(prop.GetObj(instance));
+      const auto* c = DynCast<TComponent>(prop.GetObj(instance));
       if (c != nullptr) return c->Name();
       return prop.GetObj(instance) ? "(" + prop.GetObj(instance)->ClassName() + ")" : "nil";
     }
@@ -62,17 +62,15 @@ void PrintComponents(TComponent* root, std::ostream& out) {
 }  // namespace
 
 void PrintFormFile(const std::string& path, std::ostream& out) {
-  const std::string content = ReadFileBytes(path);
-  const std::string binary = FormContentToBinary(content);
-  const TFormObject form = DecodeBinaryForm(binary);
-  out << "Form file " << path << " (" << FormatName(TestFormFormat(content)) << ", " << binary.size()
+  const TFormContent form = FormContentToDocument(ReadFileBytes(path));
+  out << "Form file " << path << " (" << FormatName(form.Format) << ", " << form.Binary.size()
       << " bytes as a binary stream)\n";
-  PrintObject(form, 0, out);
-  if (GetClass(form.ClassName) == nullptr) {
-    out << "Class " << form.ClassName << " is not registered: shown at the stream level only.\n";
+  PrintObject(form.Document, 0, out);
+  if (GetClass(form.Document.ClassName) == nullptr) {
+    out << "Class " << form.Document.ClassName << " is not registered: shown at the stream level only.\n";
     return;
   }
-  TOwned<TComponent> root(ReadComponentFromContent(binary, nullptr, nullptr));
+  TOwned<TComponent> root(ReadComponentFromContent(form.Binary, nullptr, nullptr));
   out << "Read into registered classes:\n";
   PrintComponents(root.get(), out);
 }

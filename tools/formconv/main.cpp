@@ -13,21 +13,26 @@ namespace {
 
 enum class TDirection { Auto, ToText, ToBinary };
 
+// Far more than any form file holds; endless input stops here with an error.
+constexpr std::size_t kMaxInput = std::size_t{64} << 20;
+
 int Usage() {
   std::cerr << "usage: formconv [--to-text|--to-binary] IN OUT\n";
   return 2;
 }
 
+// The input is decoded once, whatever its format, which also checks a binary
+// input before it is copied.
 std::string Convert(const std::string& content, TDirection direction) {
-  using platform::TFormFormat;
-  const TFormFormat format = platform::TestFormFormat(content);
-  if (direction == TDirection::Auto) direction = format == TFormFormat::Text ? TDirection::ToBinary : TDirection::ToText;
-  const std::string binary = platform::FormContentToBinary(content);
-  if (direction == TDirection::ToBinary) {
-    platform::DecodeBinaryForm(binary);  // a binary input is checked before it is copied
-    return binary;
-  }
-  return platform::FormatFormText(platform::DecodeBinaryForm(binary));
+  const platform::TFormContent form = platform::FormContentToDocument(content);
+  if (direction == TDirection::Auto)
+    direction = form.Format == platform::TFormFormat::Text ? TDirection::ToBinary : TDirection::ToText;
+  return direction == TDirection::ToBinary ? form.Binary : platform::FormatFormText(form.Document);
+}
+
+int Fail(const char* file, const std::exception& e) {
+  std::cerr << "formconv: " << file << ": " << e.what() << "\n";
+  return 1;
 }
 
 }  // namespace
@@ -44,12 +49,20 @@ int main(int argc, char** argv) {
   } else if (argc != 3) {
     return Usage();
   }
+  const char* input = argv[first];
+  const char* output = argv[first + 1];
+  std::string converted;
   try {
-    const std::string output = Convert(platform::ReadFileBytes(argv[first]), direction);
-    platform::WriteFileAtomically(argv[first + 1], output);
+    converted = Convert(platform::ReadFileBytes(input, kMaxInput), direction);
   } catch (const platform::Exception& e) {
-    std::cerr << "formconv: " << argv[first] << ": " << e.what() << "\n";
-    return 1;
+    return Fail(input, e);
+  } catch (const std::bad_alloc& e) {
+    return Fail(input, e);
+  }
+  try {
+    platform::WriteFileAtomically(output, converted);
+  } catch (const platform::Exception& e) {
+    return Fail(output, e);
   }
   return 0;
 }

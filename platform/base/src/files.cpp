@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -100,7 +101,7 @@ std::string ExtractFileName(const std::string& fileName) {
   return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) RaiseOpen(path, errno);
   struct stat info {};
@@ -108,13 +109,15 @@ std::string ReadFileBytes(const std::string& path) {
   if (S_ISDIR(info.st_mode)) RaiseOpen(path, EISDIR);
 
   std::string bytes;
-  if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (S_ISREG(info.st_mode)) bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
   char buffer[65536];
   for (;;) {
     const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) RaiseOpen(path, errno);
     if (got == 0) return bytes;
+    if (static_cast<std::size_t>(got) > maxBytes - bytes.size())
+      throw EFOpenError("File \"" + path + "\" holds more than " + std::to_string(maxBytes) + " bytes");
     bytes.append(buffer, static_cast<std::size_t>(got));
   }
 }

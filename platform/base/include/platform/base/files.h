@@ -17,8 +17,9 @@ std::string ExtractFilePath(const std::string& fileName);
 std::string ExtractFileName(const std::string& fileName);
 
 // The whole content of a file. Raises EFOpenError
-// `Cannot open file "PATH". <reason>`.
-std::string ReadFileBytes(const std::string& path);
+// `Cannot open file "PATH". <reason>`, and EFOpenError as well when the file
+// holds more than maxBytes (which ends endless input such as /dev/zero).
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = static_cast<std::size_t>(-1));
 
 // Replaces the file with `bytes` so that readers see either the old content
 // or the new one: the data goes to a temporary file in the same directory,
