@@ -121,12 +121,6 @@ void TBinaryWriter::WriteBinary(std::string_view bytes) {
 
 void TBinaryWriter::WriteStoredValue(const TStoredValue& v) {
   switch (v.Type) {
-    case vaNull:
-    case vaFalse:
-    case vaTrue:
-    case vaNil:
-    case vaList:
-    case vaCollection: return WriteValue(v.Type);
     case vaInt8:
     case vaInt16:
     case vaInt32:
@@ -143,6 +137,7 @@ void TBinaryWriter::WriteStoredValue(const TStoredValue& v) {
     case vaBinary: return WriteBinary(v.Str);
     case vaWString: return WriteWideString(v.Wide);
     case vaSet: return WriteSet(v.Names);
+    default: return WriteValue(v.Type);  // the kinds without a payload, lists and collections
   }
 }
 
