@@ -53,7 +53,7 @@ void TVecBase::GetChildren(const std::function<void(TComponent*)>& proc, TCompon
 }
 
 std::string TVecForm::SenderName(TObject* o) {
-  auto* c = dynamic_cast<TComponent*>(o);
+  auto* c = DynCast<TComponent>(o);
   return c != nullptr ? c->Name() : std::string("?");
 }
 
@@ -193,7 +193,7 @@ TClass TVecColumn::StaticClass() {
 }
 
 void TVecColumn::Assign(const TPersistent* source) {
-  const auto* from = dynamic_cast<const TVecColumn*>(source);
+  const auto* from = DynCast<TVecColumn>(source);
   if (from == nullptr) return TCollectionItem::Assign(source);
   Caption = from->Caption;
   Width = from->Width;

@@ -162,7 +162,7 @@ void TLexivar::SetLocales(LCID lcid) {
   if (lcid == 0) return;
   ForEachApplicationComponent([this, lcid](TComponent* c) {
     if (c == this) return;
-    if (auto* peer = dynamic_cast<TLexivar*>(c)) {
+    if (auto* peer = DynCast<TLexivar>(c)) {
       // Peers are matched by tag; nothing is applied in them.
       if (locale_ == 0) return;
       if (peer->locale_ == locale_) {

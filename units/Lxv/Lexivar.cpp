@@ -66,7 +66,7 @@ void TLexivar::Loaded() {
   if (locale_ != 0) {
     // Take the switch of the first peer found.
     ForEachFormComponent([this](TComponent* c) {
-      auto* peer = dynamic_cast<TLexivar*>(c);
+      auto* peer = DynCast<TLexivar>(c);
       if (peer == nullptr || peer == this || peer->locale_ != locale_) return false;
       SetTranslate(peer->translate_);
       return true;
@@ -116,7 +116,7 @@ void TLexivar::SetTranslate(bool value) {
   if (locale_ == 0) return;
   // Peers get the flag only: nothing spreads further, nothing is applied.
   ForEachFormComponent([this, value](TComponent* c) {
-    auto* peer = dynamic_cast<TLexivar*>(c);
+    auto* peer = DynCast<TLexivar>(c);
     if (peer != nullptr && peer != this && peer->locale_ == locale_) peer->InternalTranslate(value);
     return false;
   });

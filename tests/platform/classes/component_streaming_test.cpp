@@ -40,7 +40,7 @@ class FormObjects : public ::testing::Test {
   }
   template <class T>
   static T* Find(TComponent* root, const char* name) {
-    auto* c = dynamic_cast<T*>(root->FindComponent(name));
+    auto* c = As<T>(root->FindComponent(name));
     EXPECT_NE(c, nullptr) << name;
     return c;
   }

@@ -52,7 +52,7 @@ TEST(Forms, LayoutFromALinkedResourceBindsHandlersByName) {
   EXPECT_EQ(form->Caption(), "Layout");
   EXPECT_EQ(form->Width(), 493);
   EXPECT_EQ(form->created, 1);  // OnCreate fired once the layout was read
-  auto* ok = dynamic_cast<lxvtest::TVecButton*>(form->FindComponent("BtnOK"));
+  auto* ok = As<lxvtest::TVecButton>(form->FindComponent("BtnOK"));
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(ok->Owner(), form.get());
   ok->OnClick(ok);
