@@ -1,0 +1,204 @@
+// Property editors: which registration wins, and what the standard editors
+// show, offer and write.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/base/exceptions.h"
+#include "platform/classes/strings.h"
+#include "platform/design/designer.h"
+#include "platform/design/standard_editors.h"
+#include "platform/rtti/published.h"
+
+namespace platform {
+namespace {
+
+enum TShade { shLight, shDark };
+LXV_ENUM(TShade, "shLight", "shDark")
+
+class TPart : public TComponent {
+  LXV_CLASS(TPart, TComponent)
+ public:
+  using TComponent::TComponent;
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& v) {
+    if (v != "refused") text_ = v;
+  }
+  int Count() const { return count_; }
+  void SetCount(int v) { count_ = v; }
+  TShade Shade() const { return shade_; }
+  void SetShade(TShade v) { shade_ = v; }
+  bool Flag() const { return flag_; }
+  void SetFlag(bool v) { flag_ = v; }
+  TPart* Peer() const { return peer_; }
+  void SetPeer(TPart* v) { peer_ = v; }
+  TStrings* Lines() const { return nullptr; }
+  void SetLines(TStrings*) {}
+
+ private:
+  std::string text_;
+  int count_ = 0;
+  TShade shade_ = shLight;
+  bool flag_ = false;
+  TPart* peer_ = nullptr;
+};
+
+class TSpecialPart : public TPart {
+  LXV_CLASS(TSpecialPart, TPart)
+ public:
+  using TPart::TPart;
+};
+
+TClass TPart::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TPart>("TPart")
+      .Property("Text", &TPart::Text, &TPart::SetText)
+      .Property("Count", &TPart::Count, &TPart::SetCount)
+      .Property("Shade", &TPart::Shade, &TPart::SetShade)
+      .Property("Flag", &TPart::Flag, &TPart::SetFlag)
+      .Property("Peer", &TPart::Peer, &TPart::SetPeer)
+      .Property("Lines", &TPart::Lines, &TPart::SetLines)
+      .Build();
+  return &info;
+}
+TClass TSpecialPart::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TSpecialPart>("TSpecialPart").Build();
+  return &info;
+}
+
+#define TEST_EDITOR(Name, Base)                                                  \
+  class Name : public Base {                                                     \
+    LXV_CLASS(Name, Base)                                                        \
+  };                                                                             \
+  TClass Name::StaticClass() {                                                   \
+    static const TClassInfo info = TClassBuilder<Name>(#Name).Build();          \
+    return &info;                                                                \
+  }
+TEST_EDITOR(TAnyStringEditor, TStringProperty)
+TEST_EDITOR(TPartStringEditor, TStringProperty)
+TEST_EDITOR(TSpecialStringEditor, TStringProperty)
+TEST_EDITOR(TTextEditor, TStringProperty)
+TEST_EDITOR(TLaterTextEditor, TStringProperty)
+TEST_EDITOR(TStringsEditor, TClassProperty)
+#undef TEST_EDITOR
+
+class PropertyEditorTest : public ::testing::Test {
+ protected:
+  void TearDown() override { UnRegisterPropertyEditors(); }
+  const TPropInfo& Prop(const char* name) { return *GetPropInfo(TPart::StaticClass(), name); }
+  TOwned<TPropertyEditor> Editor(TPart* part, const char* name) { return CreatePropertyEditor(&designer, {part}, Prop(name)); }
+  std::vector<std::string> Values(TPropertyEditor& editor) {
+    std::vector<std::string> values;
+    editor.GetValues([&](const std::string& v) { values.push_back(v); });
+    return values;
+  }
+
+  TComponent form{nullptr};
+  TDesigner designer{&form};
+};
+
+TEST_F(PropertyEditorTest, MostSpecificRegistrationWins) {
+  TPart part(nullptr);
+  TSpecialPart special(nullptr);
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Text")), TStringProperty::StaticClass());
+
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), nullptr, "", TAnyStringEditor::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), TSpecialPart::StaticClass(), "", TSpecialStringEditor::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), TPart::StaticClass(), "", TPartStringEditor::StaticClass());
+  // The more derived component class wins although registered earlier.
+  EXPECT_EQ(GetPropertyEditorClass(special, Prop("Text")), TSpecialStringEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Text")), TPartStringEditor::StaticClass());
+
+  // A named property beats every unnamed registration; a later one of the same rank wins.
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), nullptr, "text", TTextEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(special, Prop("Text")), TTextEditor::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), nullptr, "Text", TLaterTextEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Text")), TLaterTextEditor::StaticClass());
+
+  // A type of another kind, or another name, does not fit.
+  RegisterPropertyEditor(PropertyTypeOf<int>(), nullptr, "Text", TAnyStringEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Text")), TLaterTextEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Count")), TIntegerProperty::StaticClass());
+}
+
+TEST_F(PropertyEditorTest, ClassTypesMatchDescendants) {
+  TPart part(nullptr);
+  // Lines is declared as TStrings; an editor for TPersistent fits it, one for a
+  // component class does not.
+  RegisterPropertyEditor(PropertyTypeOf<TPersistent*>(), nullptr, "", TStringsEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Lines")), TStringsEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Peer")), TStringsEditor::StaticClass());
+  UnRegisterPropertyEditors();
+  RegisterPropertyEditor(PropertyTypeOf<TStrings*>(), nullptr, "", TStringsEditor::StaticClass());
+  EXPECT_EQ(GetPropertyEditorClass(part, Prop("Peer")), TComponentProperty::StaticClass());
+  EXPECT_THROW(RegisterPropertyEditor(PropertyTypeOf<int>(), nullptr, "", TPart::StaticClass()), EInvalidOperation);
+}
+
+TEST_F(PropertyEditorTest, StringEditorWritesThroughTheWriterAndMarksModified) {
+  auto* part = new TPart(&form);
+  auto editor = Editor(part, "Text");
+  EXPECT_EQ(AttributesToString(editor->GetAttributes()), "[paMultiSelect,paRevertable]");
+  editor->SetValue("hello");
+  EXPECT_EQ(editor->GetValue(), "hello");
+  EXPECT_TRUE(designer.IsModified());
+  editor->SetValue("refused");  // the writer keeps its value
+  EXPECT_EQ(editor->GetValue(), "hello");
+  EXPECT_EQ(editor->GetComponent(0), part);
+  EXPECT_THROW(editor->GetComponent(1), EListError);
+}
+
+TEST_F(PropertyEditorTest, OrdinalEditors) {
+  auto* part = new TPart(&form);
+  auto shade = Editor(part, "Shade");
+  EXPECT_EQ(Values(*shade), (std::vector<std::string>{"shLight", "shDark"}));
+  EXPECT_TRUE(shade->GetAttributes().Contains(paValueList));
+  shade->SetValue("shDark");
+  EXPECT_EQ(part->Shade(), shDark);
+  shade->Edit();  // a value list cycles on
+  EXPECT_EQ(shade->GetValue(), "shLight");
+  EXPECT_THROW(shade->SetValue("shGrey"), EPropertyError);
+
+  auto flag = Editor(part, "Flag");
+  flag->SetValue("true");
+  EXPECT_EQ(flag->GetValue(), "True");
+  auto count = Editor(part, "Count");
+  count->SetValue("-12");
+  EXPECT_EQ(part->Count(), -12);
+  EXPECT_THROW(count->SetValue("12x"), EConvertError);
+  EXPECT_EQ(part->Count(), -12);
+}
+
+TEST_F(PropertyEditorTest, ComponentEditorOffersNamedComponentsOfTheFormOfItsClass) {
+  auto* part = new TPart(&form);
+  part->SetName("Part1");
+  (new TComponent(&form))->SetName("Plain1");
+  new TPart(&form);  // unnamed
+  (new TSpecialPart(&form))->SetName("Special1");
+  TComponent otherForm(nullptr);
+  (new TPart(&otherForm))->SetName("Elsewhere");
+
+  auto peer = Editor(part, "Peer");
+  EXPECT_EQ(Values(*peer), (std::vector<std::string>{"Part1", "Special1"}));
+  peer->SetValue("special1");
+  EXPECT_EQ(peer->GetValue(), "Special1");
+  EXPECT_THROW(peer->SetValue("Plain1"), EPropertyError);
+  EXPECT_THROW(peer->SetValue("Elsewhere"), EPropertyError);
+  peer->SetValue("");
+  EXPECT_EQ(part->Peer(), nullptr);
+  EXPECT_EQ(Editor(part, "Lines")->GetValue(), "(TStrings)");
+}
+
+TEST_F(PropertyEditorTest, SeveralSelectedComponents) {
+  auto* a = new TPart(&form);
+  auto* b = new TPart(&form);
+  auto editor = CreatePropertyEditor(&designer, {a, b}, Prop("Count"));
+  editor->SetValue("7");
+  EXPECT_EQ(a->Count(), 7);
+  EXPECT_EQ(b->Count(), 7);
+  EXPECT_TRUE(editor->AllEqual());
+  b->SetCount(8);
+  EXPECT_FALSE(editor->AllEqual());
+}
+
+}  // namespace
+}  // namespace platform
