@@ -1,5 +1,8 @@
 #include "support/temp_dir.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -22,6 +25,11 @@ std::string ReadAll(const std::string& path) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+std::string FullDevice(const TempDir& dir) {
+  const std::string node = dir.File("full");
+  return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? node : "/dev/full";
 }
 
 void WriteAll(const std::string& path, const std::string& bytes) {

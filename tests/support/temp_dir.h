@@ -19,6 +19,10 @@ class TempDir {
 };
 
 std::string ReadAll(const std::string& path);
+// The device that reports a full disk on every write: a node of its own in
+// `dir` where one may be made (so that a faulty writer replaces that node,
+// not the system's), else /dev/full.
+std::string FullDevice(const TempDir& dir);
 void WriteAll(const std::string& path, const std::string& bytes);
 
 }  // namespace testing_support

@@ -27,15 +27,15 @@ std::string Reason(int error) { return std::generic_category().message(error); }
 }
 
 // Closes a descriptor on every exit path.
-class FileHandle {
+class TFileHandle {
  public:
-  explicit FileHandle(int fd) : fd_(fd) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
+  explicit TFileHandle(int fd) : fd_(fd) {}
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  ~TFileHandle() {
     if (fd_ >= 0) ::close(fd_);
   }
-  int get() const { return fd_; }
+  int Get() const { return fd_; }
   // Closes now so that a late write error (reported by close) is seen.
   int Close() { return ::close(std::exchange(fd_, -1)); }
 
@@ -44,15 +44,15 @@ class FileHandle {
 };
 
 // Removes the temporary file unless the replacement went through.
-class TemporaryFile {
+class TTemporaryFile {
  public:
-  explicit TemporaryFile(std::string name) : name_(std::move(name)) {}
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  ~TemporaryFile() {
+  explicit TTemporaryFile(std::string name) : name_(std::move(name)) {}
+  TTemporaryFile(const TTemporaryFile&) = delete;
+  TTemporaryFile& operator=(const TTemporaryFile&) = delete;
+  ~TTemporaryFile() {
     if (!name_.empty()) ::unlink(name_.c_str());
   }
-  const std::string& name() const { return name_; }
+  const std::string& Name() const { return name_; }
   void Release() { name_.clear(); }
 
  private:
@@ -70,18 +70,42 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Follows a symbolic link so that the file it names is replaced, not the link.
-std::string ResolveTarget(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+// The file a chain of symbolic links ends at, the link itself when it is
+// none: the name to create when the last link dangles, or the path when it
+// is no link at all. Too long a chain raises, as the system does.
+std::string FollowLinks(const std::string& path) {
+  constexpr int kMaxLinks = 40;  // the system's own limit
+  std::string current = path;
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(current.c_str(), target, sizeof target - 1);
+    if (length <= 0) return current;
+    const std::string link(target, static_cast<std::size_t>(length));
+    current = link.front() == PathDelim ? link : ExtractFilePath(current) + link;
+  }
+  RaiseCreate(path, ELOOP);
+}
+
+// Whether the user may replace the file. The superuser passes every
+// permission check, so a file that no one may write counts as read-only
+// for it too.
+bool MayWrite(const std::string& path, const struct stat& info) {
+  return ::access(path.c_str(), W_OK) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+// A device, pipe or terminal cannot be replaced: it is written as it is.
+void WriteInPlace(const std::string& path, std::string_view bytes) {
+  TFileHandle file(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+  if (file.Get() < 0) RaiseCreate(path, errno);
+  if (!WriteAll(file.Get(), bytes) || file.Close() != 0) RaiseCreate(path, errno);
 }
 
 // Makes the rename itself durable; failure here cannot undo the replacement.
 void SyncDirectory(const std::string& directory) {
-  FileHandle dir(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY));
-  if (dir.get() >= 0) ::fsync(dir.get());
+  TFileHandle dir(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY));
+  if (dir.Get() >= 0) ::fsync(dir.Get());
 }
 
 }  // namespace
@@ -102,17 +126,17 @@ std::string ExtractFileName(const std::string& fileName) {
 }
 
 std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-  FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) RaiseOpen(path, errno);
+  TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) RaiseOpen(path, errno);
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0) RaiseOpen(path, errno);
+  if (::fstat(file.Get(), &info) != 0) RaiseOpen(path, errno);
   if (S_ISDIR(info.st_mode)) RaiseOpen(path, EISDIR);
 
   std::string bytes;
   if (S_ISREG(info.st_mode)) bytes.reserve(std::min(static_cast<std::size_t>(info.st_size), maxBytes));
   char buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) RaiseOpen(path, errno);
     if (got == 0) return bytes;
@@ -123,27 +147,33 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes) {
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::string target = ResolveTarget(path);
+  struct stat existing {};
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) RaiseCreate(path, errno);
+  if (exists && S_ISDIR(existing.st_mode)) RaiseCreate(path, EISDIR);
+  if (exists && !S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes);
+  if (exists && !MayWrite(path, existing)) RaiseCreate(path, EACCES);
+
+  const std::string target = FollowLinks(path);
   const std::string directory = ExtractFilePath(target);
   std::string pattern = directory + "." + ExtractFileName(target) + ".XXXXXX";
-  FileHandle file(::mkostemp(pattern.data(), O_CLOEXEC));
-  if (file.get() < 0) RaiseCreate(path, errno);
-  TemporaryFile temporary(pattern);
+  TFileHandle file(::mkostemp(pattern.data(), O_CLOEXEC));
+  if (file.Get() < 0) RaiseCreate(path, errno);
+  TTemporaryFile temporary(pattern);
 
-  struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-    ::fchmod(file.get(), existing.st_mode & 07777);
+  if (exists) {
+    ::fchmod(file.Get(), existing.st_mode & 07777);
   } else {
     // A new file gets the usual mode, not mkstemp's private 0600. (umask can
     // only be read by setting it; everything runs on one thread.)
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(file.get(), 0666 & ~mask);
+    ::fchmod(file.Get(), 0666 & ~mask);
   }
-  if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0 || file.Close() != 0) {
+  if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || file.Close() != 0) {
     RaiseCreate(path, errno);
   }
-  if (::rename(temporary.name().c_str(), target.c_str()) != 0) RaiseCreate(path, errno);
+  if (::rename(temporary.Name().c_str(), target.c_str()) != 0) RaiseCreate(path, errno);
   temporary.Release();
   SyncDirectory(directory);
 }

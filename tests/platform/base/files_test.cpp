@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,6 +112,68 @@ TEST_F(FilesTest, WriteThroughSymlinkReplacesTheFileItNames) {
   WriteFileAtomically(PathOf("link.txt"), "new");
   EXPECT_TRUE(fs::is_symlink(PathOf("link.txt")));
   EXPECT_EQ(Get("real.txt"), "new");
+}
+
+TEST_F(FilesTest, WriteFollowsAChainOfLinksDanglingOrNot) {
+  Put("real.txt", "old");
+  fs::create_symlink("real.txt", PathOf("inner"));
+  fs::create_symlink(PathOf("inner"), PathOf("outer"));
+  WriteFileAtomically(PathOf("outer"), "new");
+  EXPECT_EQ(Get("real.txt"), "new");
+
+  fs::create_directory(PathOf("sub"));
+  fs::create_symlink("made.txt", PathOf("sub/dangling"));  // relative to the link's folder
+  fs::create_symlink(PathOf("sub/dangling"), PathOf("to-dangling"));
+  WriteFileAtomically(PathOf("to-dangling"), "created");
+  EXPECT_EQ(Get("sub/made.txt"), "created");
+  for (const char* link : {"inner", "outer", "sub/dangling", "to-dangling"})
+    EXPECT_TRUE(fs::is_symlink(PathOf(link))) << link;
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"inner", "outer", "real.txt", "sub", "to-dangling"}));
+
+  fs::create_symlink("loop", PathOf("loop"));
+  EXPECT_THROW(WriteFileAtomically(PathOf("loop"), "x"), EFCreateError);
+}
+
+TEST_F(FilesTest, DevicesAndPipesAreWrittenInPlace) {
+  const std::string full = testing_support::FullDevice(dir_);
+  try {
+    WriteFileAtomically(full, "data");
+    FAIL() << "no exception";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create file \"" + full + "\". No space left on device");
+  }
+  struct stat info {};
+  ASSERT_EQ(::stat(full.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode)) << full << " was replaced";
+
+  const std::string pipe = PathOf("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  WriteFileAtomically(pipe, "through the pipe");
+  char buffer[64] = {};
+  EXPECT_EQ(::read(reader, buffer, sizeof buffer), 16);
+  ::close(reader);
+  EXPECT_STREQ(buffer, "through the pipe");
+  EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+TEST_F(FilesTest, FileTheUserMayNotWriteIsRefused) {
+  Put("t.txt", "old");
+  fs::permissions(PathOf("t.txt"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_symlink(PathOf("t.txt"), PathOf("link"));
+  for (const char* name : {"t.txt", "link"}) {
+    try {
+      WriteFileAtomically(PathOf(name), "new");
+      FAIL() << "no exception for " << name;
+    } catch (const EFCreateError& e) {
+      EXPECT_EQ(e.Message(), "Cannot create file \"" + PathOf(name) + "\". Permission denied");
+    }
+  }
+  EXPECT_EQ(Get("t.txt"), "old");
+  EXPECT_EQ(fs::status(PathOf("t.txt")).permissions(),
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"link", "t.txt"}));
 }
 
 TEST_F(FilesTest, TargetThatIsADirectoryIsLeftAlone) {

@@ -2,6 +2,7 @@
 // block storage against a plain model.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <vector>
 
@@ -67,6 +68,25 @@ TEST(StringList, FilesKeepBytesAndEndEveryLineWithCrLf) {
   EXPECT_THROW(list.LoadFromFile(dir.File("missing.txt")), EFOpenError);
   EXPECT_EQ(list.Count(), 4);  // a failed load leaves the list alone
   EXPECT_THROW(list.SaveToFile(dir.File("no/such/dir.txt")), EFCreateError);
+}
+
+// Saving follows links, writes devices in place and refuses read-only files,
+// as every atomic save does.
+TEST(StringList, SaveToFileReplacesOnlyWhatItMay) {
+  TempDir dir;
+  TStringList list;
+  list.Add("line");
+  std::filesystem::create_symlink("target.txt", dir.File("dangling"));
+  list.SaveToFile(dir.File("dangling"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling")));
+  EXPECT_EQ(ReadAll(dir.File("target.txt")), "line\r\n");
+
+  EXPECT_THROW(list.SaveToFile(testing_support::FullDevice(dir)), EFCreateError);
+
+  WriteAll(dir.File("locked.txt"), "old");
+  std::filesystem::permissions(dir.File("locked.txt"), std::filesystem::perms::owner_read);
+  EXPECT_THROW(list.SaveToFile(dir.File("locked.txt")), EFCreateError);
+  EXPECT_EQ(ReadAll(dir.File("locked.txt")), "old");
 }
 
 TEST(StringList, SortedModeUsesTheCaseInsensitiveComparison) {

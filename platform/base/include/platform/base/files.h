@@ -24,8 +24,11 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = static
 // Replaces the file with `bytes` so that readers see either the old content
 // or the new one: the data goes to a temporary file in the same directory,
 // which is flushed and renamed over the target (the target's permission bits
-// are kept; a symbolic link is followed). On failure the old file is left as
-// it was, the temporary is removed and EFCreateError
+// are kept). A chain of symbolic links is followed to the file it names,
+// which is created when the last link dangles; the links stay. A device, a
+// pipe or a terminal is written in place. A file the user may not write
+// (no write permission, for the superuser too) is refused. On failure the old
+// file is left as it was, the temporary is removed and EFCreateError
 // `Cannot create file "PATH". <reason>` is raised.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
