@@ -1,0 +1,257 @@
+// Translation files: saving replaces only the component's own lines, loading
+// merges them, malformed lines leave the file intact, and the limits.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+
+#include "Lxv/TranslationFile.h"
+#include "platform/base/conversions.h"
+#include "platform/base/exceptions.h"
+#include "platform/classes/component.h"
+#include "platform/forms/screen.h"
+#include "support/temp_dir.h"
+
+using Lxv::LoadTranslationFile;
+using Lxv::SaveTranslationFile;
+using Lxv::TSortList;
+using testing_support::ReadAll;
+using testing_support::WriteAll;
+
+namespace {
+
+std::vector<std::string> Lines(const platform::TStrings& list) {
+  std::vector<std::string> out;
+  for (int i = 0; i < list.Count(); ++i) out.push_back(list.Strings(i));
+  return out;
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+  TSortList list;
+  list.LoadFromFile(path);
+  return Lines(list);
+}
+
+// About sixty lines per locale, in table order.
+void AddLocale(TSortList& table, int lcid, const std::string& valueTag) {
+  for (int i = 1; i <= 60; ++i)
+    table.SortInsert(platform::IntToHex(lcid, 8) + "_KEY" + std::to_string(i) + "=" + valueTag + std::to_string(i),
+                     nullptr);
+}
+
+class TranslationFile : public ::testing::Test {
+ protected:
+  testing_support::TempDir dir_;
+  std::string file_ = dir_.File("t.txt");
+};
+
+TEST_F(TranslationFile, TwoLocalesIntoNewFileAndSaveAfterChange) {
+  TSortList table;
+  AddLocale(table, 0x409, "en");
+  AddLocale(table, 0x407, "de");
+  platform::Screen().SetCursor(7);
+  SaveTranslationFile(table, "Form1", 0, file_);
+  EXPECT_EQ(platform::Screen().Cursor(), 7);
+
+  const std::string bytes = ReadAll(file_);
+  const std::vector<std::string> lines = FileLines(file_);
+  ASSERT_EQ(lines.size(), 120u);
+  std::size_t crlf = 0;
+  for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2)) ++crlf;
+  EXPECT_EQ(crlf, 120u);
+  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+  EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "#2Form1.00000409_KEY7%0=en7"), lines.end());
+  for (const std::string& line : lines) EXPECT_EQ(line.rfind("#2Form1.0000040", 0), 0u) << line;
+
+  const std::string key = table.Strings(6).substr(0, table.Strings(6).find('='));
+  table.SetStrings(6, key + "=changed");
+  SaveTranslationFile(table, "Form1", 0, file_);
+  const std::vector<std::string> again = FileLines(file_);
+  EXPECT_EQ(again.size(), 120u);
+  EXPECT_NE(std::find(again.begin(), again.end(), "#2Form1." + key + "%0=changed"), again.end());
+}
+
+TEST_F(TranslationFile, OwnersAndTagsKeepTheirLines) {
+  TSortList one, two;
+  one.SortInsert("00000409_A=form1", nullptr);
+  two.SortInsert("00000409_A=form2", nullptr);
+  SaveTranslationFile(one, "Form1", 0, file_);
+  SaveTranslationFile(two, "Form2", 0, file_);
+  SaveTranslationFile(two, "Form1", 2, file_);
+  WriteAll(file_, ReadAll(file_) + "#2Form1.00000409_A%-1=shared\r\n#2Form2.00000409_A%-1=other\r\n");
+
+  TSortList back;
+  ASSERT_TRUE(LoadTranslationFile(back, "Form2", 0, file_));
+  EXPECT_EQ(Lines(back), std::vector<std::string>{"00000409_A=form2"});
+  TSortList shared;
+  ASSERT_TRUE(LoadTranslationFile(shared, "Form1", -1, file_));
+  EXPECT_EQ(Lines(shared), std::vector<std::string>{"00000409_A=shared"});
+  TSortList none;
+  ASSERT_TRUE(LoadTranslationFile(none, "Form1", 1, file_));  // a file without lines of the tag
+  EXPECT_EQ(none.Count(), 0);
+
+  // Any save of Form1 drops Form1's -1 lines, whatever its own tag; Form2's stay.
+  SaveTranslationFile(one, "Form1", 1, file_);
+  EXPECT_EQ(FileLines(file_), (std::vector<std::string>{
+                                  "#2Form1.00000409_A%0=form1",
+                                  "#2Form1.00000409_A%1=form1",
+                                  "#2Form1.00000409_A%2=form2",
+                                  "#2Form2.00000409_A%0=form2",
+                                  "#2Form2.00000409_A%-1=other",
+                              }));
+}
+
+TEST_F(TranslationFile, LoadMergesKeepsReplacesAddsAndStaysSorted) {
+  TSortList table;
+  AddLocale(table, 0x407, "de");
+  table.SortInsert("00000409_KEY1=old", nullptr);
+  table.SortInsert("00000409_ONLYTABLE=t", nullptr);
+  WriteAll(file_,
+           "#2Form1.00000409_KEY1%0=new\r\n"
+           "#2Form1.00000409_NEW%0=n\r\n"
+           "#2Other.00000409_KEY1%0=foreign\r\n"
+           "\r\n"
+           "no dot here\r\n"
+           "#2Form1\r\n"
+           "#2Form1.00000409_KEY2%1=other tag\r\n");
+  ASSERT_TRUE(LoadTranslationFile(table, "Form1", 0, file_));
+  const std::vector<std::string> lines = Lines(table);
+  EXPECT_EQ(lines.size(), 63u);
+  EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end()));
+  for (const char* expected : {"00000409_KEY1=new", "00000409_NEW=n", "00000409_ONLYTABLE=t", "00000407_KEY5=de5"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+
+  // Saving keeps every line of another shape or owner, in its order.
+  SaveTranslationFile(table, "Form1", 0, file_);
+  const std::vector<std::string> saved = FileLines(file_);
+  std::vector<std::string> foreign;
+  for (const std::string& line : saved)
+    if (line.rfind("#2Form1.", 0) != 0) foreign.push_back(line);
+  EXPECT_EQ(foreign, (std::vector<std::string>{"#2Other.00000409_KEY1%0=foreign", "", "no dot here", "#2Form1"}));
+  EXPECT_EQ(saved.size(), 63u + 4 + 1);  // the table, the foreign lines, Form1's tag 1
+}
+
+TEST_F(TranslationFile, KeyThatPrefixesAnotherKey) {
+  TSortList table;
+  table.SortInsert("00000409_A=1", nullptr);
+  table.SortInsert("00000409_A1=2", nullptr);
+  WriteAll(file_, "#2F.00000409_A%0=9\r\n");
+  ASSERT_TRUE(LoadTranslationFile(table, "F", 0, file_));
+  EXPECT_EQ(Lines(table), (std::vector<std::string>{"00000409_A1=2", "00000409_A=9"}));
+  WriteAll(file_, "#2F.00000409_A1%0=8\r\n");
+  ASSERT_TRUE(LoadTranslationFile(table, "F", 0, file_));
+  EXPECT_EQ(Lines(table), (std::vector<std::string>{"00000409_A1=8", "00000409_A=9"}));
+}
+
+TEST_F(TranslationFile, ValuesAreTakenWhole) {
+  TSortList table;
+  table.SortInsert("00000409_A=x=y%z.w", nullptr);
+  table.SortInsert("00000409_B=before\r\nafter", nullptr);
+  table.SortInsert("00000409_C=", nullptr);
+  SaveTranslationFile(table, "F", 0, file_);
+  TSortList back;
+  ASSERT_TRUE(LoadTranslationFile(back, "F", 0, file_));
+  EXPECT_EQ(Lines(back), (std::vector<std::string>{"00000409_A=x=y%z.w", "00000409_B=before", "00000409_C="}));
+}
+
+TEST_F(TranslationFile, MissingFileAndOwnerNames) {
+  TSortList table;
+  table.SortInsert("00000409_A=1", nullptr);
+  EXPECT_FALSE(LoadTranslationFile(table, "F", 0, dir_.File("absent.txt")));
+  EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=1"});
+
+  platform::TComponent form(nullptr);
+  EXPECT_EQ(Lxv::TranslationOwnerName(&form), "Component");
+  form.SetName("MainForm");
+  EXPECT_EQ(Lxv::TranslationOwnerName(&form), "MainForm");
+  EXPECT_EQ(Lxv::TranslationOwnerName(nullptr), "");
+  SaveTranslationFile(table, "", 0, file_);
+  EXPECT_EQ(ReadAll(file_), "#2.00000409_A%0=1\r\n");
+}
+
+// Values longer than the limit are cut before a character, not inside one.
+TEST_F(TranslationFile, LongValuesCutOnCharacterBoundary) {
+  std::string value;
+  while (value.size() < 5000) value += "\xE2\x82\xAC";  // three bytes each
+  TSortList table;
+  table.SortInsert("00000409_A=" + value, nullptr);
+  SaveTranslationFile(table, "F", 0, file_);
+  const std::string line = FileLines(file_).at(0);
+  const std::string written = line.substr(line.find('='));
+  EXPECT_EQ(written, "=" + value.substr(0, 4092));  // 4095 would split the 1365th character
+
+  WriteAll(file_, "#2F.00000409_A%0=" + value + "\r\n");
+  TSortList back;
+  ASSERT_TRUE(LoadTranslationFile(back, "F", 0, file_));
+  // After the ".", "00000409_A%0=" takes 13 bytes: 4082 remain, cut to 4080.
+  EXPECT_EQ(back.Strings(0), "00000409_A=" + value.substr(0, 4080));
+}
+
+TEST_F(TranslationFile, MalformedTagInSaveLeavesFileIntact) {
+  const std::string old = "#2F.00000409_A%0=1\r\n#2F.00000409_B=no tag\r\n#2G.00000409_A%x=not ours\r\n";
+  WriteAll(file_, old);
+  TSortList table;
+  table.SortInsert("00000409_C=3", nullptr);
+  platform::Screen().SetCursor(3);
+  try {
+    SaveTranslationFile(table, "F", 0, file_);
+    FAIL() << "no exception";
+  } catch (const platform::EConvertError& e) {
+    EXPECT_NE(e.Message().find("\"" + file_ + "\", line 2"), std::string::npos) << e.Message();
+  }
+  EXPECT_EQ(platform::Screen().Cursor(), 3);
+  EXPECT_EQ(ReadAll(file_), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
+}
+
+TEST_F(TranslationFile, MalformedTagInLoadKeepsEarlierLines) {
+  WriteAll(file_, "#2F.00000409_A%0=1\r\n#2F.00000409_B%zz=2\r\n#2F.00000409_C%0=3\r\n");
+  TSortList table;
+  try {
+    LoadTranslationFile(table, "F", 0, file_);
+    FAIL() << "no exception";
+  } catch (const platform::EConvertError& e) {
+    EXPECT_NE(e.Message().find("line 2: 'zz'"), std::string::npos) << e.Message();
+  }
+  EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=1"});
+}
+
+// A write cut short (here by the file-size limit, as on a full device) or
+// refused by the directory raises and keeps the old file.
+class FailedSave : public TranslationFile {
+ protected:
+  void SetUp() override {
+    WriteAll(file_, old_);
+    for (int i = 0; i < 400; ++i) table_.SortInsert("00000409_K" + std::to_string(i) + "=some value", nullptr);
+  }
+  const std::string old_ = "#2F.00000409_A%0=old\r\n";
+  TSortList table_;
+};
+
+TEST_F(FailedSave, FullDeviceKeepsOldFile) {
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  EXPECT_THROW(SaveTranslationFile(table_, "F", 0, file_), platform::EFCreateError);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(ReadAll(file_), old_);
+}
+
+TEST_F(FailedSave, ReadOnlyDirectoryKeepsOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  namespace fs = std::filesystem;
+  fs::permissions(dir_.Path(), fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_THROW(SaveTranslationFile(table_, "F", 0, file_), platform::EFCreateError);
+  fs::permissions(dir_.Path(), fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(ReadAll(file_), old_);
+}
+
+}  // namespace

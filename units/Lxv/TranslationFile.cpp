@@ -1,0 +1,115 @@
+#include "Lxv/TranslationFile.h"
+
+#include <string_view>
+
+#include "Lxv/TableLine.h"
+#include "platform/base/conversions.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/classes/component.h"
+#include "platform/forms/screen.h"
+
+namespace Lxv {
+
+namespace {
+
+constexpr std::size_t kMaxTagLength = 255;
+constexpr std::size_t kMaxOwnerClassLength = 255;
+
+// The text before the first `c`, the whole text when there is none: a line
+// without "=" then keeps its key and has an empty value.
+std::string_view Before(std::string_view text, char c) { return text.substr(0, text.find(c)); }
+
+// The text after the first `c`, empty when there is none.
+std::string_view After(std::string_view text, char c) {
+  const std::size_t at = text.find(c);
+  return at == std::string_view::npos ? std::string_view() : text.substr(at + 1);
+}
+
+// "#2" + owner name: the text before the first "." of the owner's lines.
+std::string LinePrefix(const std::string& ownerName) { return "#2" + ownerName; }
+
+bool IsOwnLine(std::string_view line, std::string_view prefix) {
+  return line.substr(0, line.find('.')) == prefix && line.size() > prefix.size();
+}
+
+// The tag of a key field ("KEY%TAG"). Line numbers count from 1.
+std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int lineNumber) {
+  try {
+    return platform::StrToInt(After(keyField, '%').substr(0, kMaxTagLength));
+  } catch (const platform::EConvertError& e) {
+    throw platform::EConvertError("Translation file \"" + fileName + "\", line " + std::to_string(lineNumber) +
+                                  ": " + e.Message());
+  }
+}
+
+// Drops the owner's lines of `locale` and of the shared tag, last to first.
+void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t locale, const std::string& fileName) {
+  for (int i = lines.Count() - 1; i >= 0; --i) {
+    const std::string_view line = lines.Strings(i);
+    if (!IsOwnLine(line, prefix)) continue;
+    const std::int32_t tag = ReadTag(Before(line, '='), fileName, i + 1);
+    if (tag == locale || tag == kSharedLocaleTag) lines.Delete(i);
+  }
+}
+
+// Puts "KEY" + valuePart ("=VALUE", or empty) into the table in place of the
+// line of that key. The search uses KEY + "=", so a key that is a prefix of
+// another key ("X_A" beside "X_A1") never takes the other's line.
+void MergeLine(TSortList& table, std::string_view key, std::string_view valuePart) {
+  std::string line(key);
+  line += '=';
+  int index = -1;
+  table.SortFind(line, index);
+  if (index < table.Count() && table.Strings(index).compare(0, line.size(), line) == 0) table.Delete(index);
+  line.resize(key.size());
+  line += valuePart;
+  table.SortInsert(line, nullptr);
+}
+
+}  // namespace
+
+std::string TranslationOwnerName(const platform::TComponent* owner) {
+  if (owner == nullptr) return {};
+  if (!owner->Name().empty()) return owner->Name();
+  const std::string& className = owner->ClassName();
+  return className.empty() ? std::string() : className.substr(1, kMaxOwnerClassLength);
+}
+
+void SaveTranslationFile(const TSortList& table, const std::string& ownerName, std::int32_t locale,
+                         const std::string& fileName) {
+  const platform::TCursorScope busy(platform::crHourGlass);
+  TSortList lines;
+  if (platform::FileExists(fileName)) lines.LoadFromFile(fileName);
+  const std::string prefix = LinePrefix(ownerName);
+  RemoveOwnLines(lines, prefix, locale, fileName);
+  const std::string head = prefix + ".";
+  const std::string tag = "%" + platform::IntToStr(locale);
+  std::string line;
+  for (int i = 0; i < table.Count(); ++i) {
+    const std::string_view tableLine = table.Strings(i);
+    const std::string_view key = Before(tableLine, '=');
+    line.assign(head).append(key).append(tag).append(Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
+    lines.SortInsert(line, nullptr);
+  }
+  lines.SaveToFile(fileName);
+}
+
+bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
+                         const std::string& fileName) {
+  if (!platform::FileExists(fileName)) return false;
+  TSortList lines;
+  lines.LoadFromFile(fileName);
+  const std::string prefix = LinePrefix(ownerName);
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::string_view line = lines.Strings(i);
+    if (!IsOwnLine(line, prefix)) continue;
+    const std::string_view rest = Utf8Head(line.substr(prefix.size() + 1), kMaxValueLength);
+    const std::string_view keyField = Before(rest, '=');
+    if (ReadTag(keyField, fileName, i + 1) != locale) continue;
+    MergeLine(table, Before(keyField, '%'), rest.substr(keyField.size()));
+  }
+  return true;
+}
+
+}  // namespace Lxv

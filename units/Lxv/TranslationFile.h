@@ -1,0 +1,43 @@
+#pragma once
+// Translation files: the tables of many translator components in one text
+// file. A line of a component is "#2" + owner name + "." + table key + "%" +
+// the component's Locale tag in decimal + "=" + value, e.g.
+//   #2Form1.00000409_LONGDAYNAMES[1]%0=Monday
+// Lines end with CR LF; lines of other owners, other tags and other shapes are
+// carried along untouched. Lines of the owner with tag -1 are dropped by every
+// save of that owner and loaded only by a component whose tag is -1.
+#include <cstdint>
+#include <string>
+
+#include "Lxv/SortList.h"
+
+namespace platform {
+class TComponent;
+}
+
+namespace Lxv {
+
+// The tag whose lines any component of the owner removes when it saves.
+inline constexpr std::int32_t kSharedLocaleTag = -1;
+
+// The owner's Name; when that is empty, its class name without the first
+// character (at most 255 characters). A component without an owner has the
+// empty owner name: its lines start "#2.".
+std::string TranslationOwnerName(const platform::TComponent* owner);
+
+// Replaces the lines of (ownerName, locale) - and the owner's tag -1 lines -
+// in the file with the table's lines, keeping the file sorted. The hourglass
+// cursor shows meanwhile. The file is replaced atomically: when anything
+// fails, including a line of the owner whose tag is no integer (EConvertError
+// naming the file and line), the old file stays as it was.
+void SaveTranslationFile(const TSortList& table, const std::string& ownerName, std::int32_t locale,
+                         const std::string& fileName);
+
+// Merges the lines of (ownerName, locale) into the table: a line replaces the
+// table line of the same key, or is added at its sorted place. False when the
+// file does not exist. A line of the owner whose tag is no integer raises
+// EConvertError naming the file and line; the lines before it stay merged.
+bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
+                         const std::string& fileName);
+
+}  // namespace Lxv
