@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "platform/forms/backend.h"
 #include "platform/rtti/published.h"
 #include "platform/classes/reader.h"
 
@@ -28,6 +29,19 @@ std::string TApplication::ExeName() const {
 void TApplication::QueueWork(std::function<void()> work) { queue_.push_back(std::move(work)); }
 
 void TApplication::ProcessMessages() {
+  RunQueuedWork();
+  BackEnd().ProcessEvents();
+  RunQueuedWork();
+}
+
+void TApplication::HandleException(const Exception& error) {
+  if (OnException) return OnException(this, error);
+  std::string message = error.what();
+  if (!message.empty() && message.back() != '.') message += '.';
+  BackEnd().ShowMessageBox(TMessageBoxRequest{Title(), message, mtError, {mbOK}, 0});
+}
+
+void TApplication::RunQueuedWork() {
   while (!queue_.empty()) {
     std::function<void()> work = std::move(queue_.front());
     queue_.pop_front();

@@ -1,35 +1,98 @@
 #pragma once
-// TForm: a component that is the root of a form file. A form is created
-// empty, loaded from a form file (binary or text, told apart by content), or
-// built from a form resource linked into a library.
+// TForm: a top-level windowed control and the root of a form file. A form is
+// created empty, loaded from a form file (binary or text, told apart by
+// content), or built from a form resource linked into a library; it is shown,
+// or shown modally until a modal result ends it.
+//
+// The outer size adds a frame and a caption bar to the client area: a frame
+// of 3 pixels on each side (bsSingle, bsDialog, bsToolWindow) or 4 (bsSizeable,
+// bsSizeToolWin), none for bsNone; a caption bar of 19 pixels, 16 for the tool
+// window styles, none for bsNone. A menu bar takes no room.
 #include <string>
+#include <string_view>
 
-#include "platform/classes/component.h"
-#include "platform/rtti/events.h"
+#include "platform/forms/controls.h"
 
 namespace platform {
 
 class TStream;
+class TMainMenu;
 
-class TForm : public TComponent {
-  LXV_CLASS(TForm, TComponent)
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+LXV_ENUM(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin")
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+LXV_ENUM(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp")
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
+LXV_ENUM(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter")
+
+using TCloseQueryEvent = TEvent<TObject*, bool&>;
+
+class TForm : public TWinControl {
+  LXV_CLASS(TForm, TWinControl)
  public:
   explicit TForm(TComponent* owner);
   ~TForm() override;
+  void BeforeDestruction() override;
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(const std::string& value) { caption_ = value; }
-  int Left() const { return left_; }
-  void SetLeft(int value) { left_ = value; }
-  int Top() const { return top_; }
-  void SetTop(int value) { top_ = value; }
-  int Width() const { return width_; }
-  void SetWidth(int value) { width_ = value; }
-  int Height() const { return height_; }
-  void SetHeight(int value) { height_ = value; }
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle value);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons value) { borderIcons_ = value; }
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition value) { position_ = value; }
+  // Width and Height are stored while AutoScroll holds, the client size otherwise.
+  bool AutoScroll() const { return autoScroll_; }
+  void SetAutoScroll(bool value) { autoScroll_ = value; }
+  int ClientWidth() const override { return Width() - 2 * FrameWidth(); }
+  void SetClientWidth(int value) { SetWidth(value + 2 * FrameWidth()); }
+  int ClientHeight() const override { return Height() - 2 * FrameWidth() - CaptionHeight(); }
+  void SetClientHeight(int value) { SetHeight(value + 2 * FrameWidth() + CaptionHeight()); }
+  TPoint ClientOrigin() const override;
+  int FrameWidth() const;
+  int CaptionHeight() const;
 
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int value);
+  // The height of a line of text in the form's font.
+  int TextHeight() const;
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* value);
+
+  TWinControl* ActiveControl() const { return active_; }
+  // Moves the focus as SetFocus does; nullptr takes it away.
+  void SetActiveControl(TWinControl* control);
+  // Gives the focus to control (nullptr: to no control): the exit handler of
+  // the control that had it runs first and may refuse by raising. Returns
+  // whether the focus ended where asked.
+  bool FocusControl(TWinControl* control);
+  // Forgets the focus of control or a child of it without running handlers
+  // (it is going away, hidden or disabled).
+  void ForgetFocus(const TControl* control);
+  // The next focusable control in tab order after `from`, depth first.
+  TWinControl* FindNextControl(TWinControl* from, bool forward) const;
+
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  bool Modal() const { return modal_; }
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  // Shows the form and runs the back end's modal loop until ModalResult is
+  // non-zero; hides the form again and returns the result.
+  TModalResult ShowModal();
+  // Closes a modal form with mrCancel, hides any other; OnCloseQuery may refuse.
+  void Close();
+  // The form becomes the active window (again): OnActivate.
+  void Activate() { OnActivate(this); }
+  void Deactivate() { OnDeactivate(this); }
+
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseQueryEvent OnCloseQuery;
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
+  TNotifyEvent OnHide;
   TNotifyEvent OnShow;
 
   // Reads a form stream or file (any of the form formats) into this form.
@@ -44,8 +107,10 @@ class TForm : public TComponent {
   // A new form from the linked resource `name`, of the class the layout names.
   static TForm* CreateFromResource(const std::string& name, TComponent* owner);
 
-  // Writes the components this form owns that have no parent of their own.
+  // The controls on the form, then the components it owns that have no parent.
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  void DefineProperties(TFiler& filer) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  protected:
   // For descendants whose layout is linked as a resource named after their
@@ -55,14 +120,29 @@ class TForm : public TComponent {
   // Raises EReadError when no such resource is linked.
   void InitFromResource();
   void InitFromResource(const std::string& name);
+  bool IsFormSizeStored() const { return autoScroll_; }
+  bool IsClientSizeStored() const { return !autoScroll_; }
 
  private:
-  std::string caption_;
-  int left_ = 0;
-  int top_ = 0;
-  int width_ = 0;
-  int height_ = 0;
+  void PlaceOnScreen();
+  void FocusFirst();
+
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+  TPosition position_ = poDesigned;
+  bool autoScroll_ = true;
+  int pixelsPerInch_;
+  TMainMenu* menu_ = nullptr;
+  TWinControl* active_ = nullptr;
+  TModalResult modalResult_ = mrNone;
+  bool modal_ = false;
+  bool destroyFired_ = false;
 };
+
+// The form shown modally last and not yet closed; nullptr when none is.
+TForm* CurrentModalForm();
+// How many modal forms are open, one inside another.
+int ModalDepth();
 
 // Reads a form file's content (binary, resource or text) into `root`, or,
 // when root is nullptr, into a new component of the class it names.

@@ -1,5 +1,7 @@
 #pragma once
-// The screen: the cursor shown over the application.
+// The screen: its size and resolution, and the cursor shown over the
+// application. A windowing back end reports the real size; without one the
+// screen is 1024 by 768 pixels at 96 pixels per inch.
 namespace platform {
 
 using TCursor = int;
@@ -10,9 +12,21 @@ class TScreen {
  public:
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  // For the back end, which knows the display.
+  void SetMetrics(int width, int height, int pixelsPerInch) {
+    width_ = width;
+    height_ = height;
+    pixelsPerInch_ = pixelsPerInch;
+  }
 
  private:
   TCursor cursor_ = crDefault;
+  int width_ = 1024;
+  int height_ = 768;
+  int pixelsPerInch_ = 96;
 };
 
 TScreen& Screen();
