@@ -22,11 +22,6 @@ std::vector<std::string>& LoadedLog() {
 
 void TVecBase::DefineProperties(TFiler& filer) {
   inherited::DefineProperties(filer);
-  const bool hasDesignInfo = DesignLeft != 0 || DesignTop != 0;
-  filer.DefineProperty("Left", [this](TReader& r) { DesignLeft = r.ReadInteger(); },
-                       [this](TWriter& w) { w.WriteInteger(DesignLeft); }, hasDesignInfo);
-  filer.DefineProperty("Top", [this](TReader& r) { DesignTop = r.ReadInteger(); },
-                       [this](TWriter& w) { w.WriteInteger(DesignTop); }, hasDesignInfo);
   filer.DefineProperty(
       "Storage",
       [this](TReader& r) {

@@ -38,7 +38,7 @@ const platform::TIdentMap& VecColors();
 std::vector<std::string>& LoadedLog();
 
 // Storage (integer, written when set), Blob (bytes, written when not empty)
-// and the position Left/Top (written when not zero) as defined properties.
+// as defined properties, after TComponent's Left/Top.
 class TVecBase : public TComponent {
   LXV_CLASS(TVecBase, TComponent)
  public:
@@ -53,8 +53,9 @@ class TVecBase : public TComponent {
   bool HasStorage = false;
   std::int32_t Storage = 0;
   std::string Blob;
-  std::int32_t DesignLeft = 0;
-  std::int32_t DesignTop = 0;
+  // The position kept by TComponent as its design information.
+  std::int32_t DesignLeft() const { return static_cast<std::int16_t>(DesignInfo()); }
+  std::int32_t DesignTop() const { return static_cast<std::int16_t>(DesignInfo() >> 16); }
   bool LoadingDuringLoaded = false;  // csLoading was still set when Loaded ran
 
  private:

@@ -6,6 +6,8 @@
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/scope_exit.h"
+#include "platform/classes/reader.h"
+#include "platform/classes/writer.h"
 #include "platform/rtti/published.h"
 
 namespace platform {
@@ -174,5 +176,22 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
+
+void TComponent::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  const auto half = [this](int shift) {
+    return static_cast<std::int16_t>(static_cast<std::uint32_t>(designInfo_) >> shift);
+  };
+  const auto setHalf = [this](int shift, std::int32_t value) {
+    const std::uint32_t others = static_cast<std::uint32_t>(designInfo_) & ~(0xFFFFu << shift);
+    designInfo_ = static_cast<std::int32_t>(others | static_cast<std::uint32_t>(static_cast<std::uint16_t>(value)) << shift);
+  };
+  filer.DefineProperty(
+      "Left", [=](TReader& r) { setHalf(0, r.ReadInteger()); }, [=](TWriter& w) { w.WriteInteger(half(0)); },
+      half(0) != 0);
+  filer.DefineProperty(
+      "Top", [=](TReader& r) { setHalf(16, r.ReadInteger()); }, [=](TWriter& w) { w.WriteInteger(half(16)); },
+      half(16) != 0);
+}
 
 }  // namespace platform

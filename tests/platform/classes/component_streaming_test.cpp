@@ -140,8 +140,8 @@ TEST_F(FormObjects, DefinedPropertiesWithAndWithoutData) {
   EXPECT_TRUE(form->HasStorage);
   EXPECT_EQ(Find<TVecPanel>(form, "Panel1")->Storage, 70000);
   auto* edit = Find<TVecEdit>(form, "Edit1");
-  EXPECT_EQ(edit->DesignLeft, 120);
-  EXPECT_EQ(edit->DesignTop, 300);
+  EXPECT_EQ(edit->DesignLeft(), 120);
+  EXPECT_EQ(edit->DesignTop(), 300);
   EXPECT_EQ(edit->Blob, "\xFF");
   auto* button = Find<TVecButton>(form, "Button1");
   EXPECT_EQ(button->Blob.size(), 40u);

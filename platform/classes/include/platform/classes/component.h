@@ -69,6 +69,14 @@ class TComponent : public TPersistent {
 
   std::string GetNamePath() const override { return name_; }
 
+  // Where a designer shows a component that has no place of its own on the
+  // form: Left in the low 16 bits, Top in the high 16, both signed. Streamed
+  // as the defined properties "Left" and "Top", each when not zero, before
+  // the defined properties of descendants.
+  std::int32_t DesignInfo() const { return designInfo_; }
+  void SetDesignInfo(std::int32_t value) { designInfo_ = value; }
+  void DefineProperties(TFiler& filer) override;
+
   // Constructs a component of `cls` (a component class that can be
   // constructed) whose state holds `initial` from its first constructor on,
   // so that constructors already see it. The reader constructs the root it
@@ -92,6 +100,7 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> freeNotifies_;
   std::string name_;
   std::int64_t tag_ = 0;
+  std::int32_t designInfo_ = 0;
   TComponentState state_;
   bool notified_ = false;  // removal has been announced
 };
