@@ -1,8 +1,11 @@
 #include "Lxv/Catalogue.h"
 
+#include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Lxv/LocaleDesignator.h"
 #include "platform/format/format_settings.h"
@@ -55,10 +58,28 @@ constexpr TRow kSettingRows[] = {
     {"_LISTSEPARATOR=", LOCALE_SLIST, ";"},
 };
 
-// Queries one locale into one buffer and inserts the composed lines.
+// The order in which one locale's lines sort follows from their keys alone
+// (distinct, and none a prefix of another), so it is worked out once, from
+// the first locale's lines in production order.
+const std::vector<int>& SortedOrder(const std::vector<std::string>& lines) {
+  static const std::vector<int> order = [&lines] {
+    std::vector<int> o(lines.size());
+    std::iota(o.begin(), o.end(), 0);
+    std::sort(o.begin(), o.end(), [&lines](int a, int b) {
+      return lines[static_cast<std::size_t>(a)] < lines[static_cast<std::size_t>(b)];
+    });
+    return o;
+  }();
+  return order;
+}
+
+// Queries one locale into one buffer and collects its lines in production
+// order; Flush puts them into the list where SortInsert would.
 class TCatalogueWriter {
  public:
-  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {}
+  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {
+    lines_.reserve(58);
+  }
 
   // The answer in the buffer (256 bytes, size 255), or the default when the
   // query fails.
@@ -68,15 +89,42 @@ class TCatalogueWriter {
   }
 
   void Insert(std::string_view key, std::string_view value) {
-    line_.assign(prefix_).append(key).append(value);
-    list_.SortInsert(line_, ObjectFromInt(static_cast<std::int32_t>(lcid_)));
+    std::string& line = lines_.emplace_back();
+    line.reserve(prefix_.size() + key.size() + value.size());  // one allocation
+    line.append(prefix_).append(key).append(value);
+  }
+
+  // A locale new to the list: its lines, all distinct and all unequal to
+  // every line there, end up sorted in one run at the place of the prefix,
+  // whatever order SortInsert would take them in. Inserted in that order they
+  // are appends when the locale sorts last, as it does when a pool is filled
+  // in ascending order. Otherwise each line goes through SortInsert in
+  // production order, which decides among equal lines.
+  void Flush() {
+    TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
+    int at = -1;
+    list_.SortFind(prefix_, at);
+    if (at < list_.Count() && list_.Strings(at).starts_with(prefix_)) {
+      for (const std::string& line : lines_) list_.SortInsert(line, object);
+      return;
+    }
+    const std::vector<int>& order = SortedOrder(lines_);
+    if (at < list_.Count()) {
+      for (int k : order) list_.InsertObject(at++, lines_[static_cast<std::size_t>(k)], object);
+      return;
+    }
+    std::vector<std::string> run;
+    run.reserve(order.size());
+    for (int k : order) run.push_back(std::move(lines_[static_cast<std::size_t>(k)]));
+    list_.AddStrings(std::move(run));
+    for (int i = at; i < list_.Count(); ++i) list_.SetObjects(i, object);
   }
 
  private:
   LCID lcid_;
   TSortList& list_;
   std::string prefix_;
-  std::string line_;
+  std::vector<std::string> lines_;
   char buffer_[256] = {};
 };
 
@@ -106,6 +154,7 @@ void AddCatalogue(LCID lcid, TSortList& list) {
   AddTimeFormats(writer);
   for (const TRow& row : kSettingRows) writer.Insert(row.key, writer.Answer(row.type, row.fallback));
   writer.Insert("_TWODIGITYEARCENTURYWINDOW=0", "");
+  writer.Flush();
 }
 
 }  // namespace Lxv

@@ -1,7 +1,8 @@
 #include "Lxv/SortList.h"
 
+#include <string_view>
+
 #include "platform/rtti/published.h"
-#include "platform/base/text.h"
 
 namespace Lxv {
 
@@ -14,11 +15,17 @@ platform::TClass TSortList::StaticClass() {
 
 bool TSortList::SortFind(const std::string& text, int& index) const {
   const bool wantPosition = index == -1;
+  // Past the last line the bisection would only ever move right and end at
+  // Count: say so after one comparison. (Lines come in mostly ascending.)
+  if (wantPosition && Count() > 0 && std::string_view(text).compare(Strings(Count() - 1)) > 0) {
+    index = Count();
+    return false;
+  }
   int low = 0, high = Count() - 1, middle = 0;
   bool found = false;
   while (high >= low) {
     middle = (low + high) / 2;
-    const int c = platform::CompareStr(text, Strings(middle));
+    const int c = std::string_view(text).compare(Strings(middle));  // byte order, as CompareStr
     if (c < 0) {
       high = middle - 1;
     } else if (c == 0) {
