@@ -47,7 +47,7 @@ void TStringItems::Insert(int index, TStringItem item) {
 }
 
 void TStringItems::Split(std::size_t b) {
-  Block tail;
+  TBlock tail;
   auto& items = blocks_[b].items;
   const std::size_t half = items.size() / 2;
   tail.items.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(half)),
@@ -81,7 +81,7 @@ void TStringItems::Clear() {
 std::vector<TStringItem> TStringItems::TakeAll() {
   std::vector<TStringItem> all;
   all.reserve(static_cast<std::size_t>(size_));
-  for (Block& block : blocks_)
+  for (TBlock& block : blocks_)
     for (TStringItem& item : block.items) all.push_back(std::move(item));
   Clear();
   return all;
@@ -91,7 +91,7 @@ void TStringItems::Reset(std::vector<TStringItem> items) {
   Clear();
   for (std::size_t i = 0; i < items.size(); i += kMaxBlock / 2) {
     const std::size_t end = std::min(items.size(), i + kMaxBlock / 2);
-    Block block;
+    TBlock block;
     block.items.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(i)),
                        std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(end)));
     starts_.push_back(static_cast<int>(i));

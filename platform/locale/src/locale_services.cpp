@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 // Zero means "not set on this thread": the user's default applies.
-thread_local LCID threadLocale = 0;
+thread_local LCID t_threadLocale = 0;
 
 LCID Resolve(TLocaleProvider& provider, LCID locale) {
   if (locale == LOCALE_NEUTRAL || locale == LOCALE_USER_DEFAULT) return provider.UserDefaultLCID();
@@ -50,11 +50,11 @@ BOOL SetThreadLocale(LCID locale) {
   TLocaleProvider& provider = CurrentLocaleProvider();
   locale = Resolve(provider, locale);
   if (!IsKnown(provider, locale)) return 0;
-  threadLocale = locale;
+  t_threadLocale = locale;
   return 1;
 }
 
-LCID GetThreadLocale() { return threadLocale ? threadLocale : GetUserDefaultLCID(); }
+LCID GetThreadLocale() { return t_threadLocale ? t_threadLocale : GetUserDefaultLCID(); }
 
 BOOL EnumSystemLocalesA(LOCALE_ENUMPROCA callback, DWORD flags) {
   if (callback == nullptr || (flags & (LCID_INSTALLED | LCID_SUPPORTED)) == 0) return 0;

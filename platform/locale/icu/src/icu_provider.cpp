@@ -64,7 +64,7 @@ namespace {
 // ICU is the default back end of the locale services: it registers itself
 // when the library loads. Never destroyed, because answers handed out as
 // views must outlive static teardown.
-const bool registered = [] {
+const bool kRegistered = [] {
   SetDefaultLocaleProvider(*new TIcuLocaleProvider());
   return true;
 }();

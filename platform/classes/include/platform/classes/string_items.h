@@ -28,7 +28,7 @@ class TStringItems {
 
  private:
   static constexpr std::size_t kMaxBlock = 128;
-  struct Block {
+  struct TBlock {
     std::vector<TStringItem> items;
   };
   TStringItem& Item(int index) const;
@@ -36,7 +36,7 @@ class TStringItems {
   void Split(std::size_t block);
   void ShiftStarts(std::size_t fromBlock, int delta);
 
-  mutable std::vector<Block> blocks_;
+  mutable std::vector<TBlock> blocks_;
   std::vector<int> starts_;  // index of the first item of each block
   mutable std::size_t lastBlock_ = 0;
   int size_ = 0;
