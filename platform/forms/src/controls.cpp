@@ -53,7 +53,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (Is<TWinControl>(this)) {
     list.push_back(this);
     auto* self = static_cast<TWinControl*>(this);
-    if (!HasState(csLoading)) self->tabOrder_ = static_cast<int>(parent->TabList().size()) - 1;
+    self->tabOrder_ = static_cast<int>(parent->TabList().size()) - 1;  // last, until a stored TabOrder says otherwise
   } else {
     // Graphic controls lie below every windowed sibling.
     auto firstWindowed = std::find_if(list.begin(), list.end(), [](TControl* c) { return Is<TWinControl>(c); });

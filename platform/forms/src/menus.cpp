@@ -55,10 +55,10 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
   if (item == nullptr) return;
-  if (item->parent_ != nullptr) throw EMenuError("Menu item " + item->Name() + " inserted twice");
+  if (item->parent_ != nullptr) throw EMenuError("Menu item '" + item->Caption() + "' inserted twice");
   if (index < 0 || index > Count()) throw EMenuError("Menu index out of range (" + std::to_string(index) + ")");
   for (const TMenuItem* p = this; p != nullptr; p = p->parent_)
-    if (p == item) throw EMenuError("Menu item " + item->Name() + " cannot hold itself");
+    if (p == item) throw EMenuError("Menu item '" + item->Caption() + "' cannot hold itself");
   items_.insert(items_.begin() + index, item);
   item->parent_ = this;
 }

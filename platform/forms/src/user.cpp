@@ -273,17 +273,17 @@ TScriptedUser::TStep TScriptedUser::TakeAnswer(TKind kind, const std::string& sh
 
 int TScriptedUser::MessageBox(const TMessageBoxRequest& box) {
   const std::string showing = "the message box \"" + box.Text + "\"";
-  if (steps_.empty() || steps_.front().Kind != TKind::Message) {
-    if (box.Buttons == TMsgDlgButtons{mbOK}) {
-      Record("Message", box.Caption, box.Text, ResultName(mrOk));
-      return mrOk;
-    }
-    TakeAnswer(TKind::Message, showing);  // raises
+  const bool answered = !steps_.empty() && steps_.front().Kind == TKind::Message;
+  if (box.Buttons == TMsgDlgButtons{mbOK} && !(answered && steps_.front().Result == mrOk)) {
+    Record("Message", box.Caption, box.Text, ResultName(mrOk));
+    return mrOk;
   }
   const TStep step = TakeAnswer(TKind::Message, showing);
   bool offered = false;
-  for (int b = mbYes; b <= mbHelp; ++b)
-    offered = offered || (box.Buttons.Contains(static_cast<TMsgDlgBtn>(b)) && ModalResultOf(static_cast<TMsgDlgBtn>(b)) == step.Result);
+  for (int b = mbYes; b <= mbHelp; ++b) {
+    const auto button = static_cast<TMsgDlgBtn>(b);
+    offered = offered || (box.Buttons.Contains(button) && ModalResultOf(button) == step.Result);
+  }
   if (!offered)
     throw EScriptError(std::string("The scripted user answers ") + ResultName(step.Result) + " to " + showing +
                        ", which has no such button");

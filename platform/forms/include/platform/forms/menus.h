@@ -70,13 +70,6 @@ class TMenuItem : public TComponent {
 
  private:
   friend class TMenu;
-
-// A menu operation that cannot be done (an index out of range, an item that
-// already sits in a menu).
-class EMenuError : public Exception {
- public:
-  using Exception::Exception;
-};
   std::string caption_;
   bool checked_ = false;
   bool radioItem_ = false;

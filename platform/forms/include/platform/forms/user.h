@@ -11,7 +11,8 @@
 // The user records what every box and dialog showed. A script that runs out
 // while a modal form is open fails with EScriptError naming the form; so does
 // a step that does not fit what is on the screen. A message box with only an
-// OK button is acknowledged without a step when the next step is no answer.
+// OK button takes the next step only when that answers mrOk; otherwise it is
+// acknowledged without one.
 // An error raised by a step's handlers is reported as the framework's event
 // loop does (Application.HandleException) and the script goes on.
 #include <cstdint>
