@@ -82,6 +82,17 @@ class TLexivar : public platform::TComponent {
   void UpdateAdoptOn();
   void UpdateLanguageSelection();
 
+  // Translation files (see Lxv/TranslationFile.h): the table's lines under
+  // the owner's name and this component's Locale tag. The name is used as
+  // given; LoadFrom is false when the file does not exist.
+  void SaveTo(const std::string& fileName) const;
+  bool LoadFrom(const std::string& fileName);
+  // The text escapes of Lxv/Literals.h, for application code.
+  static void ConvertToLiterals(std::string& s);
+  static void ConvertFromLiterals(std::string& s);
+  static std::string WriteString(const std::string& s);
+  static std::string ReadString(const std::string& s);
+
   // Stored-test of Translations: the table travels in the form exactly when
   // no translation file is named.
   bool StoreTranslationsInForm() const { return fileName_.empty(); }
