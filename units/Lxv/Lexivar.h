@@ -102,6 +102,16 @@ class TLexivar : public platform::TComponent {
   // Sets Translate and nothing else.
   void InternalTranslate(bool value) { translate_ = value; }
 
+  // The About box, a dialog whose OK button waits 1500 ms after each
+  // activation; a dialog closed sooner is shown again.
+  void ShowAbout();
+  void ShowTimedMessage(const std::string& caption, const std::string& text);
+  // The dialog's OnActivate handler (Sender is the dialog form).
+  void OnShowMessage(platform::TObject* sender);
+  // Design time: opens the translation editor dialog on this component; true
+  // when it was closed with OK after a change.
+  bool ShowEditor();
+
   void Loaded() override;
   void Notification(platform::TComponent* component, platform::TOperation operation) override;
   void DefineProperties(platform::TFiler& filer) override;

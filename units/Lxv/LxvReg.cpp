@@ -1,0 +1,144 @@
+// Unit Lxv at design time: registration, the property editors and the
+// component editor of TLexivar.
+#include "Lxv/LxvReg.h"
+
+#include "Lxv/Lexivar.h"
+#include "Lxv/LocaleDesignator.h"
+#include "platform/base/text.h"
+#include "platform/classes/strings.h"
+#include "platform/design/designer.h"
+#include "platform/design/palette.h"
+#include "platform/design/win_exec.h"
+#include "platform/forms/application.h"
+#include "platform/forms/dialogs.h"
+#include "platform/forms/list_controls.h"
+#include "platform/forms/menus.h"
+#include "platform/rtti/published.h"
+
+namespace Lxv {
+
+using namespace platform;
+
+#define LXV_DESIGN_CLASS(Editor)                                             \
+  TClass Editor::StaticClass() {                                             \
+    static const TClassInfo info = TClassBuilder<Editor>(#Editor).Build();  \
+    return &info;                                                            \
+  }
+LXV_DESIGN_CLASS(TLocAboutProperty)
+LXV_DESIGN_CLASS(TLocaleTranslationsProperty)
+LXV_DESIGN_CLASS(TLocFileNameProperty)
+LXV_DESIGN_CLASS(TLocAdoptOnProperty)
+LXV_DESIGN_CLASS(TDesignLocaleProperty)
+LXV_DESIGN_CLASS(TStartupLocaleProperty)
+LXV_DESIGN_CLASS(TLocListFormatProperty)
+LXV_DESIGN_CLASS(TLexivarEditor)
+#undef LXV_DESIGN_CLASS
+
+void Register() {
+  const TClass lexivar = TLexivar::StaticClass();
+  RegisterComponentEditor(lexivar, TLexivarEditor::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<TStrings*>(), lexivar, "Translations",
+                         TLocaleTranslationsProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), lexivar, "About", TLocAboutProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), lexivar, "DesignLocale", TDesignLocaleProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), lexivar, "FileName", TLocFileNameProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), lexivar, "ListFormat", TLocListFormatProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<std::string>(), lexivar, "StartupLocale",
+                         TStartupLocaleProperty::StaticClass());
+  RegisterPropertyEditor(PropertyTypeOf<TComponent*>(), lexivar, "AdoptOn", TLocAdoptOnProperty::StaticClass());
+  RegisterComponents("Korvane", {lexivar});
+}
+
+namespace {
+// The first (and only) selected component.
+TLexivar& Selected(const TPropertyEditor& editor) { return *As<TLexivar>(editor.GetComponent(0)); }
+
+void OfferLocaleList(TLexivar& lexivar, const TGetStrProc& proc) {
+  lexivar.UpdateLangList();
+  const TSortList& list = *lexivar.LocaleList();
+  for (int i = 0; i < list.Count(); ++i)
+    proc(MakeLocaleDesignator(list.Strings(i), static_cast<LCID>(IntFromObject(list.Objects(i)))));
+}
+}  // namespace
+
+void TLocAboutProperty::Edit() { Selected(*this).ShowAbout(); }
+TPropertyAttributes TLocAboutProperty::GetAttributes() { return {paDialog, paReadOnly}; }
+
+void TLocaleTranslationsProperty::Edit() {
+  if (Selected(*this).ShowEditor()) Modified();
+}
+TPropertyAttributes TLocaleTranslationsProperty::GetAttributes() { return {paDialog, paReadOnly}; }
+
+void TLocFileNameProperty::Edit() {
+  TOwned<TOpenDialog> dialog(new TOpenDialog(&Application()));
+  dialog->SetFilter("Locale translations (*.txt)|*.txt");
+  dialog->SetTitle("Select a Locale translations file");
+  dialog->SetDefaultExt("txt");
+  TLexivar& lexivar = Selected(*this);
+  dialog->SetFileName(lexivar.FileName());
+  if (!dialog->Execute()) return;
+  lexivar.SetFileName(dialog->FileName());
+  Modified();
+}
+
+TPropertyAttributes TLocFileNameProperty::GetAttributes() { return {paDialog}; }
+
+bool IsSelectorClass(const TComponent* component) {
+  return Is<TTabSet>(component) || Is<TMainMenu>(component) || Is<TPopupMenu>(component) ||
+         Is<TListBox>(component) || Is<TComboBox>(component) || Is<TRadioGroup>(component) ||
+         Is<TMenuItem>(component);
+}
+
+void TLocAdoptOnProperty::GetValues(const TGetStrProc& proc) {
+  const TComponent* form = Designer() != nullptr ? Designer()->Form() : nullptr;
+  if (form == nullptr) return;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    const TComponent* c = form->Components(i);
+    if (IsSelectorClass(c) && !c->Name().empty()) proc(c->Name());
+  }
+}
+
+TPropertyAttributes TDesignLocaleProperty::GetAttributes() { return {paValueList, paSortList}; }
+void TDesignLocaleProperty::GetValues(const TGetStrProc& proc) { OfferLocaleList(Selected(*this), proc); }
+
+TPropertyAttributes TStartupLocaleProperty::GetAttributes() { return {paValueList, paSortList}; }
+void TStartupLocaleProperty::GetValues(const TGetStrProc& proc) {
+  proc(UserDefaultDesignator());
+  proc(SystemDefaultDesignator());
+  OfferLocaleList(Selected(*this), proc);
+}
+
+TPropertyAttributes TLocListFormatProperty::GetAttributes() { return {paValueList}; }
+void TLocListFormatProperty::GetValues(const TGetStrProc& proc) {
+  // Arguments: English name, English country, native name, native country.
+  for (const char* pattern : {"%0:s", "%2:s", "%0:s, %1:s", "%2:s, %3:s", "%2:s (%0:s), %3:s (%1:s)",
+                              "%0:s (%2:s), %1:s (%3:s)"})
+    proc(pattern);
+}
+
+std::string TLexivarEditor::GetVerb(int index) {
+  switch (index) {
+    case 0: return "Locale Translation Editor";
+    case 1: return "About Lexivar";
+    case 2: return "Help Contents";
+    default: return "";
+  }
+}
+
+void TLexivarEditor::ExecuteVerb(int index) {
+  TLexivar& lexivar = *As<TLexivar>(Component());
+  switch (index) {
+    case 0:
+      if (lexivar.ShowEditor() && Designer() != nullptr) Designer()->Modified();
+      break;
+    case 1: lexivar.ShowAbout(); break;
+    case 2: WinExec("WINHLP32.EXE LXV.HLP", SW_HIDE); break;  // a failure is not reported
+    default: break;
+  }
+}
+
+// UNFINISHED: the translation editor dialog (unit LxvEdit) is not built yet;
+// until it is, opening it fails and says so.
+bool TLexivar::ShowEditor() { throw EInvalidOperation("The editor dialog is not available"); }
+
+}  // namespace Lxv
