@@ -1,0 +1,99 @@
+// lxvdesign: a design environment without a display. It loads one design
+// package, calls its registration, and designs one form at a time from
+// commands given on the command line, in a script file or typed at a prompt.
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "package_loader.h"
+#include "platform/base/files.h"
+#include "platform/base/host_generation.h"
+#include "platform/forms/application.h"
+#include "platform/forms/headless.h"
+#include "session.h"
+
+namespace {
+
+int Usage() {
+  std::cerr << "usage: lxvdesign -p PACKAGE [-c COMMAND]... [SCRIPT | -]\n"
+               "  PACKAGE  a package file, or a name (LxvD4) looked up in the library folder\n"
+               "  COMMAND  a design command; SCRIPT a file of them ('-': standard input)\n"
+               "  Without commands or a script, commands are read from standard input.\n"
+               "  'lxvdesign -h' lists the commands.\n";
+  return 2;
+}
+
+// Runs the lines of `in`; in a script every error ends the run, at a prompt
+// the person goes on.
+bool RunLines(lxvdesign::TDesignSession& session, std::istream& in, const std::string& source, bool prompt) {
+  std::string line;
+  for (int number = 1;; ++number) {
+    if (prompt) std::cout << "lxv> " << std::flush;
+    if (!std::getline(in, line)) break;
+    try {
+      session.Run(line);
+    } catch (const std::exception& e) {
+      std::cerr << source << ":" << number << ": " << e.what() << "\n";
+      if (!prompt) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string package;
+  std::vector<std::string> commands;
+  std::string script;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if ((arg == "-p" || arg == "-c") && i + 1 < argc) {
+      (arg == "-p" ? package : commands.emplace_back()) = argv[++i];
+    } else if (arg == "-h" || arg == "--help") {
+      lxvdesign::TDesignSession::PrintHelp(std::cout);
+      return 0;
+    } else if (script.empty() && (arg == "-" || arg[0] != '-')) {
+      script = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (package.empty()) return Usage();
+
+  // Dialogs meet the scriptable user; its clock runs only while it waits.
+  platform::THeadlessSession headless;
+  try {
+    const std::string bin = platform::ExtractFilePath(platform::Application().ExeName());
+    std::string libDir = bin + LXVDESIGN_LIB_DIR;
+    if (!platform::FileExists(libDir + "/lib" + package + ".so")) libDir = bin + "../lib";
+    const lxvdesign::TLoadedPackage loaded = lxvdesign::LoadDesignPackage(package, libDir);
+    std::cout << "Loaded " << loaded.Entry->Name << " (" << loaded.Entry->Description << ", host generation "
+              << loaded.Entry->HostGeneration << ")\n";
+  } catch (const std::exception& e) {
+    std::cerr << "lxvdesign: " << e.what() << "\n";
+    return 1;
+  }
+
+  lxvdesign::TDesignSession session(std::cout, headless.User());
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    try {
+      session.Run(commands[i]);
+    } catch (const std::exception& e) {
+      std::cerr << "-c " << i + 1 << ": " << e.what() << "\n";
+      return 1;
+    }
+  }
+  if (script == "-" || (script.empty() && commands.empty()))
+    return RunLines(session, std::cin, "stdin", isatty(STDIN_FILENO) != 0) ? 0 : 1;
+  if (script.empty()) return 0;
+  std::ifstream in(script);
+  if (!in) {
+    std::cerr << "lxvdesign: cannot read " << script << "\n";
+    return 1;
+  }
+  return RunLines(session, in, script, false) ? 0 : 1;
+}

@@ -1,0 +1,73 @@
+#pragma once
+// One design session: the form being designed, its designer, and the
+// commands that a person or a script gives. The environment's tool services
+// name the form's file as the open project.
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/design/designer.h"
+#include "platform/design/tool_services.h"
+#include "platform/forms/form.h"
+
+namespace platform {
+class TScriptedUser;
+}
+
+namespace lxvdesign {
+
+class TDesignSession : public platform::TToolServices {
+ public:
+  // `user` answers the modal dialogs the editors show.
+  TDesignSession(std::ostream& out, platform::TScriptedUser& user);
+  ~TDesignSession() override;
+  TDesignSession(const TDesignSession&) = delete;
+  TDesignSession& operator=(const TDesignSession&) = delete;
+
+  // Runs one command line (blank lines and lines starting with # do
+  // nothing); raises platform::Exception with the reason when it fails.
+  void Run(const std::string& line);
+  static void PrintHelp(std::ostream& out);
+
+  std::string GetProjectName() override { return projectName_; }
+  platform::TForm* Form() const { return form_; }
+  platform::TDesigner* Designer() const { return designer_.get(); }
+
+ private:
+  using TArgs = std::vector<std::string>;
+  void New(const TArgs& args);
+  void Open(const TArgs& args);
+  void Save(const TArgs& args);
+  void Palette();
+  void Drop(const TArgs& args);
+  void Components();
+  void Inspect(const TArgs& args);
+  void Values(const TArgs& args);
+  void Set(const TArgs& args);
+  void Edit(const TArgs& args);
+  void Verbs(const TArgs& args);
+  void Verb(const TArgs& args);
+  void Modified();
+  void Check(const TArgs& args);
+  void User(const TArgs& args);
+
+  void Design(platform::TForm* form, const std::string& fileName);
+  void CloseForm();
+  platform::TForm& RequireForm() const;
+  platform::TComponent& Component(const std::string& name) const;
+  platform::TOwned<platform::TPropertyEditor> PropertyEditor(const std::string& component, const std::string& prop);
+
+  std::ostream& out_;
+  platform::TScriptedUser& user_;
+  platform::TForm* form_ = nullptr;  // owned by the application object
+  std::unique_ptr<platform::TDesigner> designer_;
+  std::string projectName_;
+  platform::TToolServices* previousServices_;
+};
+
+// Splits a command line into words; double quotes keep blanks in a word and
+// "" is an empty word. Raises platform::Exception for an unclosed quote.
+std::vector<std::string> SplitWords(const std::string& line);
+
+}  // namespace lxvdesign
