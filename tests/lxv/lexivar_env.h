@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "Lxv/Lexivar.h"
-#include "Lxv/Messages.h"
 #include "platform/forms/form.h"
+#include "platform/forms/headless.h"
 #include "platform/format/format_settings.h"
-#include "platform/locale/locale_scripted_provider.h"
+#include "support/scripted_locale_provider.h"
 
 namespace lxvtest {
 
 // The reference answers of tests/data/nls for 0409, 0407, 040C, 0411, 0419,
 // 0C0A, 0413, 041D, 0401 and 0807; the user's default is 0409, the system's 0407.
-class TReferenceLocales : public platform::TScriptedLocaleProvider {
+class TReferenceLocales : public lxvtest::TScriptedLocaleProvider {
  public:
   TReferenceLocales();
 };
@@ -35,8 +35,11 @@ class LexivarTest : public ::testing::Test {
   // the application, freed after the test.
   platform::TForm* ReadForm(std::string_view content);
 
+  // The texts of the message boxes shown so far.
+  std::vector<std::string> Messages();
+
   TReferenceLocales locales;
-  std::vector<std::string> messages;  // shown by Lxv::ShowMessage
+  platform::THeadlessSession session;  // the scripted user answers every box
 
  private:
   platform::TLocaleProviderGuard guard_;
@@ -44,7 +47,6 @@ class LexivarTest : public ::testing::Test {
   platform::TSysLocale sysLocale_;
   char listSeparator_;
   int centuryWindow_;
-  Lxv::TMessageHandler previousHandler_;
   std::vector<platform::TForm*> forms_;
 };
 
