@@ -37,16 +37,22 @@ LexivarTest::LexivarTest()
       sysLocale_(SysLocale()),
       listSeparator_(Lxv::CurrentListSeparator()),
       centuryWindow_(Lxv::CurrentTwoDigitYearCenturyWindow()),
-      previousHandler_(Lxv::SetMessageHandler([this](const std::string& text) { messages.push_back(text); })) {}
+      cursor_(Screen().Cursor()) {}
 
 LexivarTest::~LexivarTest() {
   for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) (*it)->Free();
-  Lxv::SetMessageHandler(previousHandler_);
-  EXPECT_EQ(Screen().Cursor(), crDefault) << "cursor not restored";
+  EXPECT_EQ(Screen().Cursor(), cursor_) << "cursor not restored";
   FormatSettings() = settings_;
   SysLocale() = sysLocale_;
   Lxv::SetListSeparatorSetting(listSeparator_);
   Lxv::SetTwoDigitYearCenturyWindowSetting(centuryWindow_);
+}
+
+std::vector<std::string> LexivarTest::Messages() {
+  std::vector<std::string> texts;
+  for (const TShownDialog& shown : session.User().Shown())
+    if (shown.Kind == "Message") texts.push_back(shown.Text);
+  return texts;
 }
 
 TForm* LexivarTest::NewForm(const std::string& name) {

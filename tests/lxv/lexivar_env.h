@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "Lxv/Lexivar.h"
-#include "Lxv/Messages.h"
 #include "platform/forms/form.h"
+#include "platform/forms/headless.h"
 #include "platform/format/format_settings.h"
 #include "support/scripted_locale_provider.h"
 
@@ -35,8 +35,11 @@ class LexivarTest : public ::testing::Test {
   // the application, freed after the test.
   platform::TForm* ReadForm(std::string_view content);
 
+  // The texts of the message boxes shown so far.
+  std::vector<std::string> Messages();
+
   TReferenceLocales locales;
-  std::vector<std::string> messages;  // shown by Lxv::ShowMessage
+  platform::THeadlessSession session;  // the scripted user answers every box
 
  private:
   platform::TLocaleProviderGuard guard_;
@@ -44,7 +47,7 @@ class LexivarTest : public ::testing::Test {
   platform::TSysLocale sysLocale_;
   char listSeparator_;
   int centuryWindow_;
-  Lxv::TMessageHandler previousHandler_;
+  platform::TCursor cursor_;  // the earlier tests' cursor: a test ends with it
   std::vector<platform::TForm*> forms_;
 };
 

@@ -7,6 +7,8 @@
 #include "platform/base/files.h"
 #include "platform/design/tool_services.h"
 #include "platform/forms/application.h"
+#include "platform/forms/list_controls.h"
+#include "platform/forms/menus.h"
 #include "platform/rtti/class_registry.h"
 #include "platform/rtti/published.h"
 
@@ -197,16 +199,17 @@ TEST_F(Lexivar, ReadingAFormSharesTheTranslateSwitchWithPeers) {
 TEST_F(Lexivar, ForgetsTheAdoptedComponentWhenItIsDestroyed) {
   TLexivar* lexivar = NewLexivar(NewForm("FormA"));
   // On another form and without a name: only a free notification reports it.
-  auto* control = new TComponent(NewForm("FormB"));
+  auto* control = new TListBox(NewForm("FormB"));
   lexivar->SetAdoptOn(control);
   EXPECT_EQ(lexivar->AdoptOn(), control);
   control->Free();
   EXPECT_EQ(lexivar->AdoptOn(), nullptr);
   // Destroyed first, the component leaves nothing behind in the control.
-  auto* second = new TComponent(nullptr);
+  auto* second = new TPopupMenu(nullptr);
   auto* transient = new TLexivar(nullptr);
   transient->SetAdoptOn(second);
   transient->Free();
+  EXPECT_EQ(second->Items()->Count(), 0);  // its items left the menu
   second->Free();
 }
 

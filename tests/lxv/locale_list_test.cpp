@@ -34,7 +34,7 @@ TEST_F(LocaleList, TwoCataloguesGiveTwoEntriesOrderedByDisplayName) {
             (std::vector<std::string>{"English, United States", "French, France", "German, Germany"}));
   EXPECT_EQ(Lcids(lexivar), (std::vector<int>{0x409, 0x40C, 0x407}));
 
-  ASSERT_TRUE(messages.empty());
+  ASSERT_TRUE(Messages().empty());
   lexivar.SetListFormat("%2:s (%0:s), %3:s (%1:s)");
   lexivar.UpdateLangList();
   EXPECT_EQ(lexivar.LocaleList()->Strings(0), "Deutsch (German), Deutschland (Germany)");
@@ -90,7 +90,7 @@ TEST_F(LocaleList, SetListFormatRefusesAPatternWithoutPercentAndIgnoresTheSameVa
   lexivar.AddOrgProps(0x407, *lexivar.Translations());
   lexivar.SetListFormat("%0:s, %1:s");  // the current value: nothing happens
   lexivar.SetListFormat("Language");
-  EXPECT_EQ(messages, (std::vector<std::string>{"Invalid format string, you must provide at least one string index"}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Invalid format string, you must provide at least one string index"}));
   EXPECT_EQ(lexivar.ListFormat(), "%0:s, %1:s");
   // Nothing adopted: a new pattern is stored but the list is not rebuilt.
   lexivar.SetListFormat("%1:s");

@@ -81,6 +81,13 @@ class TLexivar : public platform::TComponent {
   // the current locale in it.
   void UpdateAdoptOn();
   void UpdateLanguageSelection();
+  // The click handlers the selector installs (Sender: the clicked menu item
+  // or control). A pick of another locale applies it, then OnLanguageSelected.
+  void OnMenuItemClick(platform::TObject* sender);
+  void OnTabSetClick(platform::TObject* sender);
+  void OnListBoxClick(platform::TObject* sender);
+  void OnComboBoxClick(platform::TObject* sender);
+  void OnRadioGroupClick(platform::TObject* sender);
 
   // Translation files (see Lxv/TranslationFile.h): the table's lines under
   // the owner's name and this component's Locale tag. The name is used as
@@ -120,6 +127,8 @@ class TLexivar : public platform::TComponent {
   void ReadStorage(platform::TReader& reader);
   void WriteStorage(platform::TWriter& writer);
   void ReleaseAdopted();
+  void OnListClick(platform::TObject* sender);
+  void SelectLocale(LCID lcid);
 
   std::string about_;
   std::int32_t locale_ = 0;
@@ -133,5 +142,9 @@ class TLexivar : public platform::TComponent {
   LCID currentLocale_ = 0;
   platform::TOwned<TSortList> localeList_;  // declared last: freed first
 };
+
+// True while a radio group's click is being handled, for every TLexivar of
+// the process: clicks of radio groups are ignored meanwhile.
+extern bool RadioGroupBusy;
 
 }  // namespace Lxv

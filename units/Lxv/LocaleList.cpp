@@ -4,9 +4,9 @@
 
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
-#include "Lxv/Messages.h"
 #include "Lxv/TableLine.h"
 #include "platform/format/format.h"
+#include "platform/forms/dialogs.h"
 
 namespace Lxv {
 

@@ -4,6 +4,5 @@
 #include "Lxv/HostSettings.h"
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
-#include "Lxv/Messages.h"
 #include "Lxv/Package.h"
 #include "Lxv/SortList.h"
