@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the packages and runs the demo application.
+# Builds the packages and runs the demo application; options are passed on
+# (--locale-report, --form-report FILE).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
