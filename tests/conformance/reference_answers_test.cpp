@@ -16,30 +16,6 @@ using lxvtest::Answer;
 
 namespace {
 
-struct TReference {
-  LCID Locale;
-  LCTYPE Type;
-  std::string Name;
-  std::string Value;
-};
-
-std::vector<TReference> ReadReferences() {
-  std::ifstream file(std::string(LXV_TEST_DATA_DIR) + "/nls/windows-answers.tsv");
-  std::vector<TReference> rows;
-  std::string line;
-  std::getline(file, line);  // header
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string locale, type, name, value;
-    std::getline(fields, locale, '\t');
-    std::getline(fields, type, '\t');
-    std::getline(fields, name, '\t');
-    std::getline(fields, value, '\t');
-    rows.push_back({static_cast<LCID>(std::stoul(locale, nullptr, 16)), static_cast<LCTYPE>(std::stoul(type)), name, value});
-  }
-  return rows;
-}
-
 // The reference's separators in their one-byte form: the reference stores
 // the no-break space Windows keeps, our single-byte settings give a blank.
 std::string OneByteForm(LCTYPE type, const std::string& value) {
@@ -104,11 +80,11 @@ std::set<TKey> ExplainedDifferences() {
 }  // namespace
 
 TEST(LocaleFixture, AnswersMatchWindowsExceptExplainedCldrDifferences) {
-  const std::vector<TReference> references = ReadReferences();
+  const std::vector<lxvtest::TReferenceAnswer> references = lxvtest::ReadReferenceAnswers();
   ASSERT_EQ(references.size(), 590u);
   const std::set<TKey> explained = ExplainedDifferences();
   int compared = 0;
-  for (const TReference& reference : references) {
+  for (const lxvtest::TReferenceAnswer& reference : references) {
     const std::string answer = Answer(reference.Locale, reference.Type);
     SCOPED_TRACE(reference.Name + " of " + std::to_string(reference.Locale));
     EXPECT_NE(answer, "<failed>");
@@ -123,7 +99,7 @@ TEST(LocaleFixture, ExplainedDifferencesStillDiffer) {
   // An entry whose answer now matches has become stale and hides nothing:
   // report it so the list stays honest.
   const std::set<TKey> explained = ExplainedDifferences();
-  for (const TReference& reference : ReadReferences()) {
+  for (const lxvtest::TReferenceAnswer& reference : lxvtest::ReadReferenceAnswers()) {
     if (!explained.count({reference.Locale, reference.Type})) continue;
     EXPECT_NE(Answer(reference.Locale, reference.Type), OneByteForm(reference.Type, reference.Value))
         << reference.Name << " of " << std::hex << reference.Locale << " now matches; drop it from the list";

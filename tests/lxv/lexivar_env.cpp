@@ -9,24 +9,14 @@
 #include "platform/form_files/form_text.h"
 #include "platform/forms/screen.h"
 #include "platform/streaming/streams.h"
+#include "support/locale_answer.h"
 
 namespace lxvtest {
 
 using namespace platform;
 
 TReferenceLocales::TReferenceLocales() {
-  std::ifstream file(std::string(LXV_TEST_DATA_DIR) + "/nls/windows-answers.tsv");
-  std::string line;
-  std::getline(file, line);  // header
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string locale, type, name, value;
-    std::getline(fields, locale, '\t');
-    std::getline(fields, type, '\t');
-    std::getline(fields, name, '\t');
-    std::getline(fields, value, '\t');
-    SetAnswer(static_cast<LCID>(std::stoul(locale, nullptr, 16)), static_cast<LCTYPE>(std::stoul(type)), value);
-  }
+  for (const TReferenceAnswer& row : ReadReferenceAnswers()) SetAnswer(row.Locale, row.Type, row.Value);
   SetUserDefaultLCID(0x409);
   SetSystemDefaultLCID(0x407);
 }
@@ -71,7 +61,7 @@ Lxv::TLexivar* LexivarTest::NewLexivar(TForm* form, const std::string& name) {
 
 TForm* LexivarTest::ReadForm(std::string_view content) {
   TComponent* read = ReadComponentFromContent(content, nullptr, &Application());
-  auto* form = dynamic_cast<TForm*>(read);
+  auto* form = DynCast<TForm>(read);
   if (form == nullptr) {
     read->Free();
     throw Exception("not a form");

@@ -36,7 +36,7 @@ TComponent* TControl::GetParentComponent() const { return parent_; }
 
 void TControl::SetParentComponent(TComponent* parent) {
   if (parent == nullptr) return SetParent(nullptr);
-  auto* windowed = dynamic_cast<TWinControl*>(parent);
+  auto* windowed = DynCast<TWinControl>(parent);
   if (windowed == nullptr)
     throw EInvalidOperation("Control " + Name() + " cannot have " + parent->ClassName() + " as its parent");
   SetParent(windowed);
@@ -161,7 +161,7 @@ void TControl::SetColor(TColor value) {
   if (value == color_) return;
   color_ = value;
   Changed(TPeerChange::Color);
-  if (auto* self = dynamic_cast<TWinControl*>(this))
+  if (auto* self = DynCast<TWinControl>(this))
     for (int i = 0; i < self->ControlCount(); ++i) self->Controls(i)->InheritFromParent();
 }
 

@@ -56,11 +56,6 @@ TClass TCommonDialog::StaticClass() {
   return &info;
 }
 
-void TCommonDialog::DefineProperties(TFiler& filer) {
-  TComponent::DefineProperties(filer);
-  position_.Define(filer);
-}
-
 TClass TOpenDialog::StaticClass() {
   static const TClassInfo info = TClassBuilder<TOpenDialog>("TOpenDialog")
       .Property("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)

@@ -119,7 +119,7 @@ bool TFont::SameAs(const TFont& o) const {
 }
 
 void TFont::Assign(const TPersistent* source) {
-  const auto* font = dynamic_cast<const TFont*>(source);
+  const auto* font = DynCast<TFont>(source);
   if (font == nullptr) return TPersistent::Assign(source);
   if (font == this) return;
   const bool same = SameAs(*font);

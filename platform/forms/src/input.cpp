@@ -24,11 +24,11 @@ bool FocusForClick(TControl& control) {
 void FindButtons(const TWinControl& parent, TButton*& defaultButton, TButton*& cancelButton) {
   for (int i = 0; i < parent.ControlCount(); ++i) {
     TControl* c = parent.Controls(i);
-    if (auto* button = dynamic_cast<TButton*>(c); button != nullptr && button->Usable()) {
+    if (auto* button = DynCast<TButton>(c); button != nullptr && button->Usable()) {
       if (button->Default() && defaultButton == nullptr) defaultButton = button;
       if (button->Cancel() && cancelButton == nullptr) cancelButton = button;
     }
-    if (auto* w = dynamic_cast<TWinControl*>(c)) FindButtons(*w, defaultButton, cancelButton);
+    if (auto* w = DynCast<TWinControl>(c)) FindButtons(*w, defaultButton, cancelButton);
   }
 }
 
@@ -43,7 +43,7 @@ bool DialogKey(TForm& form, TWinControl* focused, std::uint16_t key, TShiftState
   TButton* cancelButton = nullptr;
   FindButtons(form, defaultButton, cancelButton);
   if (key == VK_RETURN) {
-    TButton* button = dynamic_cast<TButton*>(focused);
+    TButton* button = DynCast<TButton>(focused);
     if (button == nullptr) button = defaultButton;
     if (button == nullptr) return false;
     button->Click();
@@ -86,16 +86,16 @@ void UserClick(TControl& control) {
 }
 
 void UserPick(TComponent& target, int index) {
-  if (auto* item = dynamic_cast<TMenuItem*>(&target)) return UserChoose(*item->Items(index));
-  if (auto* menu = dynamic_cast<TMenu*>(&target)) return UserChoose(*menu->Items()->Items(index));
-  auto* control = dynamic_cast<TControl*>(&target);
+  if (auto* item = DynCast<TMenuItem>(&target)) return UserChoose(*item->Items(index));
+  if (auto* menu = DynCast<TMenu>(&target)) return UserChoose(*menu->Items()->Items(index));
+  auto* control = DynCast<TControl>(&target);
   if (control == nullptr) throw EInvalidOperation(target.Name() + " has no entries to pick");
   if (!control->Usable() || !FocusForClick(*control)) return;
-  if (auto* list = dynamic_cast<TListBox*>(control)) return list->UserPick(index);
-  if (auto* combo = dynamic_cast<TComboBox*>(control)) return combo->UserPick(index);
-  if (auto* radio = dynamic_cast<TRadioGroup*>(control)) return radio->UserPick(index);
-  if (auto* tabs = dynamic_cast<TTabSet*>(control)) return tabs->UserPick(index);
-  if (auto* notebook = dynamic_cast<TTabbedNotebook*>(control)) return notebook->UserPick(index);
+  if (auto* list = DynCast<TListBox>(control)) return list->UserPick(index);
+  if (auto* combo = DynCast<TComboBox>(control)) return combo->UserPick(index);
+  if (auto* radio = DynCast<TRadioGroup>(control)) return radio->UserPick(index);
+  if (auto* tabs = DynCast<TTabSet>(control)) return tabs->UserPick(index);
+  if (auto* notebook = DynCast<TTabbedNotebook>(control)) return notebook->UserPick(index);
   throw EInvalidOperation(control->Name() + " (" + control->ClassName() + ") has no entries to pick");
 }
 

@@ -92,8 +92,8 @@ TComponent* TMenuItem::GetParentComponent() const {
 
 void TMenuItem::SetParentComponent(TComponent* parent) {
   if (parent_ != nullptr) parent_->Remove(this);
-  if (auto* menu = dynamic_cast<TMenu*>(parent)) return menu->Items()->Add(this);
-  if (auto* item = dynamic_cast<TMenuItem*>(parent)) return item->Add(this);
+  if (auto* menu = DynCast<TMenu>(parent)) return menu->Items()->Add(this);
+  if (auto* item = DynCast<TMenuItem>(parent)) return item->Add(this);
   if (parent != nullptr) throw EMenuError("Menu item " + Name() + " cannot sit in " + parent->ClassName());
 }
 
@@ -128,11 +128,6 @@ void TMenu::BeforeDestruction() {
 
 void TMenu::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
   items_->GetChildren(proc, root);
-}
-
-void TMenu::DefineProperties(TFiler& filer) {
-  TComponent::DefineProperties(filer);
-  position_.Define(filer);
 }
 
 TClass TMainMenu::StaticClass() {

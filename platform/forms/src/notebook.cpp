@@ -25,7 +25,7 @@ TTabPage::TTabPage(TComponent* owner) : TWinControl(owner) {
 
 void TTabPage::ParentChanged() {
   TWinControl::ParentChanged();
-  if (auto* notebook = dynamic_cast<TTabbedNotebook*>(Parent())) notebook->PageAdded(this);
+  if (auto* notebook = DynCast<TTabbedNotebook>(Parent())) notebook->PageAdded(this);
 }
 
 TClass TTabbedNotebook::StaticClass() {

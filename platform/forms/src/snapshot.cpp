@@ -21,10 +21,10 @@ void Describe(std::string& out, const TControl& c, int depth) {
   if (const std::string state = c.SnapshotState(); !state.empty()) line += " " + state;
   if (!c.Enabled()) line += " disabled";
   if (!c.Visible()) line += " hidden";
-  if (const auto* w = dynamic_cast<const TWinControl*>(&c); w != nullptr && w->Focused()) line += " focused";
+  if (const auto* w = DynCast<TWinControl>(&c); w != nullptr && w->Focused()) line += " focused";
   Line(out, depth, line);
   for (const std::string& entry : c.SnapshotEntries()) Line(out, depth + 2, entry);
-  if (const auto* w = dynamic_cast<const TWinControl*>(&c))
+  if (const auto* w = DynCast<TWinControl>(&c))
     for (int i = 0; i < w->ControlCount(); ++i) Describe(out, *w->Controls(i), depth + 1);
 }
 

@@ -46,14 +46,14 @@ std::vector<std::string> Entries(TComponent& target) {
   const auto fromMenu = [&out](const TMenuItem* item) {
     for (int i = 0; i < item->Count(); ++i) out.push_back(item->Items(i)->Caption());
   };
-  if (auto* l = dynamic_cast<TListBox*>(&target)) fromList(l->Items());
-  else if (auto* c = dynamic_cast<TComboBox*>(&target)) fromList(c->Items());
-  else if (auto* r = dynamic_cast<TRadioGroup*>(&target)) fromList(r->Items());
-  else if (auto* t = dynamic_cast<TTabSet*>(&target)) fromList(t->Tabs());
-  else if (auto* n = dynamic_cast<TTabbedNotebook*>(&target)) {
+  if (auto* l = DynCast<TListBox>(&target)) fromList(l->Items());
+  else if (auto* c = DynCast<TComboBox>(&target)) fromList(c->Items());
+  else if (auto* r = DynCast<TRadioGroup>(&target)) fromList(r->Items());
+  else if (auto* t = DynCast<TTabSet>(&target)) fromList(t->Tabs());
+  else if (auto* n = DynCast<TTabbedNotebook>(&target)) {
     for (int i = 0; i < n->PageCount(); ++i) out.push_back(n->Pages(i)->Caption());
-  } else if (auto* m = dynamic_cast<TMenu*>(&target)) fromMenu(m->Items());
-  else if (auto* i = dynamic_cast<TMenuItem*>(&target)) fromMenu(i);
+  } else if (auto* m = DynCast<TMenu>(&target)) fromMenu(m->Items());
+  else if (auto* i = DynCast<TMenuItem>(&target)) fromMenu(i);
   else throw EScriptError("The scripted user cannot pick an entry of " + target.Name() + " (" + target.ClassName() + ")");
   return out;
 }
@@ -89,8 +89,8 @@ TScriptedUser& TScriptedUser::In(std::string formName) {
 TScriptedUser& TScriptedUser::Click(std::string name) {
   return Action("click " + name, [name](TForm& form) {
     TComponent& target = Find(form, name);
-    if (auto* item = dynamic_cast<TMenuItem*>(&target)) return UserChoose(*item);
-    auto* control = dynamic_cast<TControl*>(&target);
+    if (auto* item = DynCast<TMenuItem>(&target)) return UserChoose(*item);
+    auto* control = DynCast<TControl>(&target);
     if (control == nullptr) throw EScriptError("The scripted user cannot click " + name + " (" + target.ClassName() + ")");
     UserClick(*control);
   });
@@ -117,7 +117,7 @@ TScriptedUser& TScriptedUser::Pick(std::string name, std::string entry) {
 
 TScriptedUser& TScriptedUser::Focus(std::string name) {
   return Action("focus " + name, [name](TForm& form) {
-    auto* control = dynamic_cast<TWinControl*>(&Find(form, name));
+    auto* control = DynCast<TWinControl>(&Find(form, name));
     if (control == nullptr) throw EScriptError("The scripted user cannot focus " + name + ": it takes no focus");
     UserFocus(*control);
   });

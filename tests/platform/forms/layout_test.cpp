@@ -48,7 +48,7 @@ const std::string kLayout = std::string(LXV_TEST_DATA_DIR) + "/forms/controls_la
 
 template <class T>
 T& Get(const TForm& form, const std::string& name) {
-  auto* c = dynamic_cast<T*>(form.FindComponent(name));
+  auto* c = DynCast<T>(form.FindComponent(name));
   if (c == nullptr) throw std::runtime_error("no " + name);
   return *c;
 }

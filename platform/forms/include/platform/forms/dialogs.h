@@ -7,7 +7,6 @@
 #include "platform/classes/component.h"
 #include "platform/forms/backend.h"
 #include "platform/forms/controls.h"
-#include "platform/forms/design_position.h"
 #include "platform/forms/graphics.h"
 
 namespace platform {
@@ -29,12 +28,9 @@ class TCommonDialog : public TComponent {
   explicit TCommonDialog(TComponent* owner) : TComponent(owner) {}
   int HelpContext() const { return helpContext_; }
   void SetHelpContext(int value) { helpContext_ = value; }
-  TDesignPosition& DesignPosition() { return position_; }
-  void DefineProperties(TFiler& filer) override;
 
  private:
   int helpContext_ = 0;
-  TDesignPosition position_;
 };
 
 enum TFileEditStyle { fsEdit, fsComboBox };

@@ -9,7 +9,6 @@
 
 #include "platform/base/exceptions.h"
 #include "platform/classes/component.h"
-#include "platform/forms/design_position.h"
 #include "platform/rtti/events.h"
 
 namespace platform {
@@ -93,12 +92,9 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return items_; }
 
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
-  void DefineProperties(TFiler& filer) override;
-  TDesignPosition& DesignPosition() { return position_; }
 
  private:
   TMenuItem* items_;
-  TDesignPosition position_;
 };
 
 class TMainMenu : public TMenu {
