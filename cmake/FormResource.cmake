@@ -7,8 +7,8 @@ set(LXV_EMBED_FORM_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/EmbedFormResource.cmake)
 function(lxv_add_form_resource target name file)
   get_filename_component(source ${file} ABSOLUTE)
   set(dir ${CMAKE_CURRENT_BINARY_DIR}/form_resources)
-  set(binary ${dir}/${name}.bin)
-  set(generated ${dir}/${name}.cpp)
+  set(binary ${dir}/${target}_${name}.bin)
+  set(generated ${dir}/${target}_${name}.cpp)
   add_custom_command(OUTPUT ${generated}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
     COMMAND formconv --to-binary ${source} ${binary}

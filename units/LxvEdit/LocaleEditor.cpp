@@ -1,0 +1,238 @@
+// The editor dialog: opening and closing, the shared refresh of the locale
+// lists, and the settings kept under "Software\Korvane".
+#include "LxvEdit/LocaleEditor.h"
+
+#include "Lxv/LocaleDesignator.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/rtti/published.h"
+#include "platform/settings/reg_ini_file.h"
+
+namespace LxvEdit {
+
+using namespace platform;
+using Lxv::HexToInt;
+
+TOwned<TStringList> EnumeratedLocales;
+
+TClass TLocaleEditor::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TLocaleEditor>("TLocaleEditor")
+      .Field("BtnOK", &TLocaleEditor::BtnOK)
+      .Field("BtnCancel", &TLocaleEditor::BtnCancel)
+      .Field("LocaleNotebook", &TLocaleEditor::LocaleNotebook)
+      .Field("CkxMove", &TLocaleEditor::CkxMove)
+      .Field("GroupEditFont", &TLocaleEditor::GroupEditFont)
+      .Field("LblEditFont", &TLocaleEditor::LblEditFont)
+      .Field("BtnEditFont", &TLocaleEditor::BtnEditFont)
+      .Field("GroupDisplayFont", &TLocaleEditor::GroupDisplayFont)
+      .Field("LblDisplayFont", &TLocaleEditor::LblDisplayFont)
+      .Field("BtnDisplayFont", &TLocaleEditor::BtnDisplayFont)
+      .Field("LblLoad", &TLocaleEditor::LblLoad)
+      .Field("LblSave", &TLocaleEditor::LblSave)
+      .Field("BtnLoad", &TLocaleEditor::BtnLoad)
+      .Field("BtnSave", &TLocaleEditor::BtnSave)
+      .Field("LblResList", &TLocaleEditor::LblResList)
+      .Field("PropList", &TLocaleEditor::PropList)
+      .Field("LblTranslation", &TLocaleEditor::LblTranslation)
+      .Field("EdtTranslation", &TLocaleEditor::EdtTranslation)
+      .Field("FontDialog1", &TLocaleEditor::FontDialog1)
+      .Field("OpenDialog1", &TLocaleEditor::OpenDialog1)
+      .Field("SaveDialog1", &TLocaleEditor::SaveDialog1)
+      .Field("Bevel5", &TLocaleEditor::Bevel5)
+      .Field("LblLang", &TLocaleEditor::LblLang)
+      .Field("CbxLang", &TLocaleEditor::CbxLang)
+      .Field("LblLangListInApp", &TLocaleEditor::LblLangListInApp)
+      .Field("LblLangList", &TLocaleEditor::LblLangList)
+      .Field("LangList", &TLocaleEditor::LangList)
+      .Field("LangListInApp", &TLocaleEditor::LangListInApp)
+      .Field("BtnCopyLang", &TLocaleEditor::BtnCopyLang)
+      .Field("BtnRemoveLang", &TLocaleEditor::BtnRemoveLang)
+      .Field("BtnUserLang", &TLocaleEditor::BtnUserLang)
+      .Field("EdtLocaleList", &TLocaleEditor::EdtLocaleList)
+      .Field("BtnSelLocale", &TLocaleEditor::BtnSelLocale)
+      .Field("LblLocaleList", &TLocaleEditor::LblLocaleList)
+      .Field("BtnSetDefault", &TLocaleEditor::BtnSetDefault)
+      .Field("BtnSetStartup", &TLocaleEditor::BtnSetStartup)
+      .Field("LblProp", &TLocaleEditor::LblProp)
+      .Field("DescList", &TLocaleEditor::DescList)
+      .Method("FormShow", &TLocaleEditor::FormShow)
+      .Method("PropListClick", &TLocaleEditor::PropListClick)
+      .Method("BtnEditFontClick", &TLocaleEditor::BtnEditFontClick)
+      .Method("BtnDisplayFontClick", &TLocaleEditor::BtnDisplayFontClick)
+      .Method("BtnCancelClick", &TLocaleEditor::BtnCancelClick)
+      .Method("FormCreate", &TLocaleEditor::FormCreate)
+      .Method("FormDestroy", &TLocaleEditor::FormDestroy)
+      .Method("EdtTranslationKeyDown", &TLocaleEditor::EdtTranslationKeyDown)
+      .Method("BtnOKClick", &TLocaleEditor::BtnOKClick)
+      .Method("BtnLoadClick", &TLocaleEditor::BtnLoadClick)
+      .Method("EdtTranslationExit", &TLocaleEditor::EdtTranslationExit)
+      .Method("CkxMoveClick", &TLocaleEditor::CkxMoveClick)
+      .Method("BtnSaveClick", &TLocaleEditor::BtnSaveClick)
+      .Method("LangListClick", &TLocaleEditor::LangListClick)
+      .Method("LangListInAppClick", &TLocaleEditor::LangListInAppClick)
+      .Method("BtnCopyLangClick", &TLocaleEditor::BtnCopyLangClick)
+      .Method("BtnRemoveLangClick", &TLocaleEditor::BtnRemoveLangClick)
+      .Method("CbxLangChange", &TLocaleEditor::CbxLangChange)
+      .Method("EdtLocaleListChange", &TLocaleEditor::EdtLocaleListChange)
+      .Method("BtnSelLocaleClick", &TLocaleEditor::BtnSelLocaleClick)
+      .Method("BtnSetStartupClick", &TLocaleEditor::BtnSetStartupClick)
+      .Method("BtnSetDefaultClick", &TLocaleEditor::BtnSetDefaultClick)
+      .Method("EdtLocaleListExit", &TLocaleEditor::EdtLocaleListExit)
+      .Method("BtnUserLangClick", &TLocaleEditor::BtnUserLangClick)
+      .Build();
+  return &info;
+}
+
+namespace {
+const bool kRegistered = (RegisterClass(TLocaleEditor::StaticClass()), true);
+
+const char* const kSettingsKey = "Software\\Korvane";
+const char* const kSection = "Lexivar";
+constexpr std::size_t kMaxValue = 4095;  // longer values are shown cut
+
+// key := before the first "=", prefix := before the first "_", value := after "=".
+struct TLineParts {
+  std::string Key, Prefix, Value;
+};
+TLineParts SplitLine(const std::string& line) {
+  const std::size_t eq = line.find('=');
+  TLineParts parts;
+  parts.Key = line.substr(0, eq);
+  parts.Prefix = line.substr(0, line.find('_'));
+  if (eq != std::string::npos) parts.Value = line.substr(eq + 1, kMaxValue);
+  return parts;
+}
+
+// Adds an entry "language, country" at every "_ENGLISHNAME" line of `lines`
+// when `accept` takes its LCID; language and country carry over between calls.
+template <class Accept>
+void ListLocales(const TStrings& lines, std::string& language, std::string& country, Accept accept) {
+  for (int i = 0; i < lines.Count(); ++i) {
+    const TLineParts p = SplitLine(lines.Strings(i));
+    if (p.Key == p.Prefix + "_ENGLISHCOUNTRYNAME") {
+      country = p.Value;
+    } else if (p.Key == p.Prefix + "_ENGLISHNAME") {
+      language = p.Value;
+      accept(language + ", " + country, HexToInt(p.Prefix));
+    }
+  }
+}
+}  // namespace
+
+BOOL EnumLocalesProc(char* localeText) {
+  EnumeratedLocales->Add(std::string(localeText));
+  return 1;
+}
+
+TLocaleEditor::TLocaleEditor(TComponent* owner) : TForm(owner) { InitFromResource(); }
+
+void TLocaleEditor::FormCreate(TObject*) {
+  WorkTranslations.reset(new TSortList);
+  SystemLocaleProps.reset(new TSortList);
+  EnumeratedLocales.reset(new TStringList);
+}
+
+void TLocaleEditor::FormDestroy(TObject*) {
+  EnumeratedLocales.reset();
+  SystemLocaleProps.reset();
+  WorkTranslations.reset();
+}
+
+void TLocaleEditor::FormShow(TObject*) {
+  TCursorScope hourglass(crHourGlass);
+  const bool designing = EditComponent->HasState(csDesigning);
+  BtnSetStartup->SetVisible(designing);
+  BtnSetDefault->SetVisible(designing);
+  LblProp->SetCaption("");
+  Application().SetHintPause(400);
+  LocaleNotebook->SetPageIndex(0);
+  WorkTranslations->Assign(EditComponent->Translations());
+  {
+    const TRegIniFile settings(kSettingsKey);
+    CkxMove->SetChecked(settings.ReadBool(kSection, "MoveNextUntranslated", CkxMove->Checked()));
+    EdtTranslation->Font()->SetName(settings.ReadString(kSection, "EditFontName", EdtTranslation->Font()->Name()));
+    PropList->Font()->SetName(settings.ReadString(kSection, "DisplayFontName", PropList->Font()->Name()));
+    EdtLocaleList->SetText(settings.ReadString(kSection, "LoadLocales", ""));
+  }
+  LblEditFont->SetCaption(EdtTranslation->Font()->Name());
+  LblDisplayFont->SetCaption(PropList->Font()->Name());
+
+  // The pool starts empty; a file names it, or else the operating system does.
+  SystemLocaleProps->Clear();
+  EnumeratedLocales->Clear();
+  if (!EdtLocaleList->Text().empty()) {
+    TOwned<TLexivar> loader(new TLexivar(EditComponent->Owner()));
+    if (loader->LoadFrom(EdtLocaleList->Text())) SystemLocaleProps->Assign(loader->Translations());
+  } else {
+    EnumSystemLocalesA(&EnumLocalesProc, LCID_SUPPORTED);
+    for (int i = 0; i < EnumeratedLocales->Count(); ++i)
+      EditComponent->AddOrgProps(static_cast<LCID>(HexToInt(EnumeratedLocales->Strings(i))), *SystemLocaleProps);
+  }
+  RefreshLists();
+  if (CbxLang->Items()->Count() > 0) CbxLang->SetItemIndex(0);
+  CbxLangChange(this);
+}
+
+void TLocaleEditor::RefreshLists() {
+  LangListInApp->Items()->Clear();
+  const std::string chosen = CbxLang->ItemIndex() >= 0 ? CbxLang->Items()->Strings(CbxLang->ItemIndex()) : "";
+  CbxLang->Items()->Clear();
+  TStrings& inApp = *LangListInApp->Items();
+  if (EditComponent->HasState(csDesigning)) {
+    inApp.AddObject("(User default)", ObjectFromInt(LOCALE_USER_DEFAULT));
+    inApp.AddObject("(System default)", ObjectFromInt(LOCALE_SYSTEM_DEFAULT));
+  }
+  std::string language, country;
+  ListLocales(*WorkTranslations, language, country, [&](const std::string& text, std::int32_t lcid) {
+    inApp.AddObject(text, ObjectFromInt(lcid));
+    CbxLang->Items()->AddObject(text, ObjectFromInt(lcid));
+  });
+  LangList->Items()->Clear();
+  ListLocales(*SystemLocaleProps, language, country, [&](const std::string& text, std::int32_t lcid) {
+    if (inApp.IndexOfObject(ObjectFromInt(lcid)) < 0) LangList->Items()->AddObject(text, ObjectFromInt(lcid));
+  });
+  if (!chosen.empty()) CbxLang->SetItemIndex(CbxLang->Items()->IndexOf(chosen));
+  if (CbxLang->ItemIndex() < 0 && CbxLang->Items()->Count() > 0) CbxLang->SetItemIndex(0);
+}
+
+void TLocaleEditor::BtnOKClick(TObject*) {
+  // The button's modal result has already made the dialog's result mrOk.
+  if (Modified)
+    EditComponent->Translations()->Assign(WorkTranslations.get());
+  else
+    SetModalResult(mrCancel);
+}
+
+void TLocaleEditor::BtnCancelClick(TObject*) {
+  if (Modified &&
+      MessageDlg("Do you want to discard the changes ?", mtWarning, TMsgDlgButtons{mbYes, mbNo}, 0) != mrYes)
+    return;
+  SetModalResult(mrCancel);
+}
+
+void TLocaleEditor::CkxMoveClick(TObject*) {
+  TRegIniFile(kSettingsKey).WriteBool(kSection, "MoveNextUntranslated", CkxMove->Checked());
+}
+
+void TLocaleEditor::EdtLocaleListChange(TObject*) {
+  TRegIniFile(kSettingsKey).WriteString(kSection, "LoadLocales", EdtLocaleList->Text());
+}
+
+void TLocaleEditor::BtnEditFontClick(TObject*) {
+  FontDialog1->SetFont(EdtTranslation->Font());
+  if (!FontDialog1->Execute()) return;
+  EdtTranslation->SetFont(FontDialog1->Font());
+  LblEditFont->SetCaption(EdtTranslation->Font()->Name());
+  TRegIniFile(kSettingsKey).WriteString(kSection, "EditFontName", EdtTranslation->Font()->Name());
+}
+
+void TLocaleEditor::BtnDisplayFontClick(TObject*) {
+  FontDialog1->SetFont(PropList->Font());
+  if (!FontDialog1->Execute()) return;
+  PropList->SetFont(FontDialog1->Font());
+  LblDisplayFont->SetCaption(PropList->Font()->Name());
+  TRegIniFile(kSettingsKey).WriteString(kSection, "DisplayFontName", PropList->Font()->Name());
+}
+
+}  // namespace LxvEdit
