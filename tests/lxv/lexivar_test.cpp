@@ -11,6 +11,7 @@
 #include "platform/forms/menus.h"
 #include "platform/rtti/class_registry.h"
 #include "platform/rtti/published.h"
+#include "support/temp_dir.h"
 
 using Lxv::TLexivar;
 using lxvtest::Lines;
@@ -172,11 +173,13 @@ TEST_F(Lexivar, FormRoundTripInTextAndBinary) {
 }
 
 TEST_F(Lexivar, WithAFileNameTheFormHoldsStorageButNoTranslations) {
+  testing_support::TempDir dir;
+  const std::string file = dir.File("trans.txt");
   TForm* form = NewForm("MainForm");
-  NewLexivar(form)->SetFileName("trans.txt");
+  NewLexivar(form)->SetFileName(file);
   const std::string text = lxvtest::FormText(*form);
   EXPECT_EQ(text.find("Translations"), std::string::npos) << text;
-  EXPECT_NE(text.find("FileName = 'trans.txt'"), std::string::npos);
+  EXPECT_NE(text.find("FileName = '" + file + "'"), std::string::npos);
   EXPECT_NE(text.find("Storage = 0"), std::string::npos);
 }
 

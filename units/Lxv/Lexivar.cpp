@@ -94,13 +94,27 @@ void TLexivar::DefineProperties(TFiler& filer) {
       true);
 }
 
-// The translation file named by FileName is merged here once translation
-// files exist; the integer itself carries nothing.
-void TLexivar::ReadStorage(TReader& reader) { reader.ReadInteger(); }
+// The integer carries nothing; reading it merges the translation file, found
+// relative to the current directory first, then in the application directory.
+// A file found in neither place is no error.
+void TLexivar::ReadStorage(TReader& reader) {
+  reader.ReadInteger();
+  if (fileName_.empty()) return;
+  if (FileExists(fileName_)) {
+    LoadFrom(fileName_);
+    return;
+  }
+  const std::string inAppDir = GetAppDir() + fileName_;
+  if (FileExists(inAppDir)) LoadFrom(inAppDir);
+}
 
-// The translation file named by FileName is saved here once translation
-// files exist.
-void TLexivar::WriteStorage(TWriter& writer) { writer.WriteInteger(0); }
+// Writing it saves the table to the translation file: a name with a directory
+// part as it stands, a bare name in the application directory.
+void TLexivar::WriteStorage(TWriter& writer) {
+  writer.WriteInteger(0);
+  if (fileName_.find(PathDelim) != std::string::npos) SaveTo(fileName_);
+  else if (!fileName_.empty()) SaveTo(GetAppDir() + fileName_);
+}
 
 std::string TLexivar::GetAppDir() const {
   // Outside a design environment there are no tool services; the executable's
