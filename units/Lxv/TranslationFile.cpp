@@ -35,16 +35,6 @@ bool IsOwnLine(std::string_view line, std::string_view prefix) {
   return line.substr(0, line.find('.')) == prefix && line.size() > prefix.size();
 }
 
-// The tag of a key field ("KEY%TAG"). Line numbers count from 1.
-std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int lineNumber) {
-  try {
-    return platform::StrToInt(After(keyField, '%').substr(0, kMaxTagLength));
-  } catch (const platform::EConvertError& e) {
-    throw platform::EConvertError("Translation file \"" + fileName + "\", line " + std::to_string(lineNumber) +
-                                  ": " + e.Message());
-  }
-}
-
 // Drops the owner's lines of `locale` and of the shared tag, last to first.
 void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t locale, const std::string& fileName) {
   for (int i = lines.Count() - 1; i >= 0; --i) {
@@ -94,6 +84,28 @@ void MergeLine(TSortList& table, std::string_view key, std::string_view valuePar
 
 }  // namespace
 
+std::optional<TTranslationLine> SplitTranslationLine(std::string_view line) {
+  const std::size_t dot = line.find('.');
+  if (dot == std::string_view::npos) return std::nullopt;
+  TTranslationLine split;
+  split.Prefix = line.substr(0, dot);
+  const std::string_view rest = Utf8Head(line.substr(dot + 1), kMaxValueLength);
+  split.KeyField = Before(rest, '=');
+  split.Key = Before(split.KeyField, '%');
+  split.ValuePart = rest.substr(split.KeyField.size());
+  split.SavedKeyField = Before(line, '=');
+  return split;
+}
+
+std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int lineNumber) {
+  try {
+    return platform::StrToInt(After(keyField, '%').substr(0, kMaxTagLength));
+  } catch (const platform::EConvertError& e) {
+    throw platform::EConvertError("Translation file \"" + fileName + "\", line " + std::to_string(lineNumber) +
+                                  ": " + e.Message());
+  }
+}
+
 std::string TranslationOwnerName(const platform::TComponent* owner) {
   if (owner == nullptr) return {};
   if (!owner->Name().empty()) return owner->Name();
@@ -131,10 +143,9 @@ bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::in
   for (int i = 0; i < lines.Count(); ++i) {
     const std::string_view line = lines.Strings(i);
     if (!IsOwnLine(line, prefix)) continue;
-    const std::string_view rest = Utf8Head(line.substr(prefix.size() + 1), kMaxValueLength);
-    const std::string_view keyField = Before(rest, '=');
-    if (ReadTag(keyField, fileName, i + 1) != locale) continue;
-    MergeLine(table, Before(keyField, '%'), rest.substr(keyField.size()));
+    const TTranslationLine split = *SplitTranslationLine(line);
+    if (ReadTag(split.KeyField, fileName, i + 1) != locale) continue;
+    MergeLine(table, split.Key, split.ValuePart);
   }
   return true;
 }

@@ -7,7 +7,9 @@
 // carried along untouched. Lines of the owner with tag -1 are dropped by every
 // save of that owner and loaded only by a component whose tag is -1.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "Lxv/SortList.h"
 
@@ -24,6 +26,22 @@ inline constexpr std::int32_t kSharedLocaleTag = -1;
 // character (at most 255 characters). A component without an owner has the
 // empty owner name: its lines start "#2.".
 std::string TranslationOwnerName(const platform::TComponent* owner);
+
+// A line of a translation file taken apart as the file operations read it.
+struct TTranslationLine {
+  std::string_view Prefix;         // before the first "."; "#2" + owner name on a component's line
+  std::string_view KeyField;       // after that ".", cut to kMaxValueLength, up to the first "="
+  std::string_view Key;            // KeyField before its first "%"
+  std::string_view ValuePart;      // "=" and the value (cut with KeyField); empty without "="
+  std::string_view SavedKeyField;  // the whole line before its first "=": saving reads the tag here
+};
+// Empty for a line without ".", which belongs to no component.
+std::optional<TTranslationLine> SplitTranslationLine(std::string_view line);
+
+// The tag of a key field: its text after the first "%" (at most 255
+// characters) as an integer. Raises EConvertError naming the file and the
+// line (counted from 1).
+std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int lineNumber);
 
 // Replaces the lines of (ownerName, locale) - and the owner's tag -1 lines -
 // in the file with the table's lines, keeping the file sorted. The hourglass
