@@ -13,10 +13,6 @@ namespace platform {
 
 namespace {
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 class TTextParser {
  public:
   TTextParser(std::string_view text, int generation) : s_(text), generation_(generation) {
@@ -156,7 +152,7 @@ class TTextParser {
     SkipBlanks();
     const char c = Peek();
     if (c == '\'' || c == '#') return String();
-    if (c == '-' || c == '$' || IsDigit(c)) return Number();
+    if (c == '-' || c == '$' || IsAsciiDigit(c)) return Number();
     if (c == '[') return Set();
     if (c == '(') return List(depth + 1);
     if (c == '<') return Collection(depth + 1);
@@ -189,7 +185,7 @@ class TTextParser {
         const bool hex = Peek() == '$';
         if (hex) ++i_;
         const std::size_t start = i_;
-        for (int d; (d = hex ? HexDigitValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1)) >= 0; ++i_) {
+        for (int d; (d = hex ? HexDigitValue(Peek()) : (IsAsciiDigit(Peek()) ? Peek() - '0' : -1)) >= 0; ++i_) {
           code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
           if (code > 0xFFFF) Error("character code above 65535");
         }
@@ -262,13 +258,13 @@ class TTextParser {
       }
       if (i_ == digits) Error("expected hexadecimal digits but found " + Found());
     } else {
-      if (!IsDigit(Peek())) Error("expected a number but found " + Found());
-      while (IsDigit(Peek())) ++i_;
+      if (!IsAsciiDigit(Peek())) Error("expected a number but found " + Found());
+      while (IsAsciiDigit(Peek())) ++i_;
       const bool fraction = Peek() == '.';
       std::size_t k = i_ + (fraction ? 1 : 0);
-      while (fraction && k < s_.size() && IsDigit(s_[k])) ++k;
+      while (fraction && k < s_.size() && IsAsciiDigit(s_[k])) ++k;
       const bool exponent = k < s_.size() && (s_[k] == 'e' || s_[k] == 'E') && k + 1 < s_.size() &&
-                            (IsDigit(s_[k + 1]) || ((s_[k + 1] == '+' || s_[k + 1] == '-') && k + 2 < s_.size() && IsDigit(s_[k + 2])));
+                            (IsAsciiDigit(s_[k + 1]) || ((s_[k + 1] == '+' || s_[k + 1] == '-') && k + 2 < s_.size() && IsAsciiDigit(s_[k + 2])));
       const char after = k < s_.size() ? s_[k] : '\0';
       const bool suffix = after == 's' || after == 'S' || after == 'c' || after == 'C' || after == 'd' || after == 'D';
       if (fraction || exponent || suffix) return Float(start, k, exponent);
@@ -292,7 +288,7 @@ class TTextParser {
     if (exponent) {
       i_ += 1;
       if (Peek() == '+' || Peek() == '-') ++i_;
-      while (IsDigit(Peek())) ++i_;
+      while (IsAsciiDigit(Peek())) ++i_;
     }
     std::string text(s_.substr(start, i_ - start));
     if (!text.empty() && text.back() == '.') text.pop_back();

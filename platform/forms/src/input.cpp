@@ -1,8 +1,7 @@
 #include "platform/forms/input.h"
 
-#include <cctype>
-
 #include "platform/base/exceptions.h"
+#include "platform/base/text.h"
 #include "platform/forms/form.h"
 #include "platform/forms/list_controls.h"
 #include "platform/forms/menus.h"
@@ -128,10 +127,11 @@ void UserType(TForm& form, std::string_view text) {
     } else if (c == '\b') {
       UserKey(form, VK_BACK);
     } else if (TWinControl* focused = form.ActiveControl()) {
-      const auto u = static_cast<unsigned char>(c);
-      const bool keyed = std::isalnum(u) || c == ' ';
-      const TShiftState shift = std::isupper(u) ? TShiftState{ssShift} : TShiftState{};
-      KeyToControl(*focused, keyed ? static_cast<std::uint16_t>(std::toupper(u)) : 0, c, shift);
+      // Letters, digits and the blank have a key of their own, named by the
+      // upper-case character; shift tells the upper case apart.
+      const bool keyed = IsAsciiLetter(c) || IsAsciiDigit(c) || c == ' ';
+      const TShiftState shift = c >= 'A' && c <= 'Z' ? TShiftState{ssShift} : TShiftState{};
+      KeyToControl(*focused, keyed ? static_cast<std::uint16_t>(static_cast<unsigned char>(AsciiUpper(c))) : 0, c, shift);
     }
   }
 }
