@@ -1,0 +1,184 @@
+#include "form_tables.h"
+
+#include <functional>
+
+#include "Lxv/Lexivar.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
+#include "platform/base/text.h"
+#include "platform/classes/reader.h"
+#include "platform/classes/writer.h"
+#include "platform/form_files/form_text.h"
+#include "platform/rtti/class_info.h"
+#include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
+
+namespace lxvtrans {
+
+using namespace platform;
+
+namespace {
+
+// Far more than any form file holds; endless input stops here with an error.
+constexpr std::size_t kMaxFormFile = std::size_t{64} << 20;
+
+struct TFormFile {
+  TFormFormat Format = TFormFormat::Text;
+  std::string ResourceName;  // of a form with a resource header
+  TFormObject Document;
+};
+
+TFormFile ReadFormFile(const std::string& fileName) {
+  const std::string content = ReadFileBytes(fileName, kMaxFormFile);
+  TFormFile form;
+  TFormContent decoded;
+  try {
+    decoded = FormContentToDocument(content);
+  } catch (const Exception& e) {
+    throw EReadError("Form file \"" + fileName + "\": " + e.Message());
+  }
+  form.Format = decoded.Format;
+  form.Document = std::move(decoded.Document);
+  if (form.Format == TFormFormat::Resource) StripResourceHeader(content, &form.ResourceName);
+  return form;
+}
+
+void WriteFormFile(const std::string& fileName, const TFormFile& form) {
+  if (form.Format == TFormFormat::Text) {
+    WriteFileAtomically(fileName, FormatFormText(form.Document));
+    return;
+  }
+  const std::string binary = EncodeBinaryForm(form.Document);
+  if (form.Format == TFormFormat::Binary) WriteFileAtomically(fileName, binary);
+  else WriteFileAtomically(fileName, ResourceHeader(form.ResourceName, static_cast<std::uint32_t>(binary.size())) + binary);
+}
+
+TFormProperty* FindProperty(TFormObject& object, std::string_view name) {
+  for (TFormProperty& prop : object.Properties)
+    if (SameText(prop.Name, name)) return &prop;
+  return nullptr;
+}
+
+bool NamesAFile(TFormObject& object) {
+  const TFormProperty* fileName = FindProperty(object, "FileName");
+  return fileName != nullptr && !(fileName->Value.Str.empty() && fileName->Value.Wide.empty());
+}
+
+// A TLexivar in the form and the name of the component that owns it: the
+// form, or the inline frame it sits in.
+struct TFound {
+  TFormObject* Object;
+  const TFormObject* Owner;
+};
+
+void FindLexivars(TFormObject& object, const TFormObject& owner, std::vector<TFound>& found) {
+  for (TFormObject& child : object.Children) {
+    const TClass cls = GetClass(child.ClassName);
+    if (cls != nullptr && cls->InheritsFrom(Lxv::TLexivar::StaticClass())) found.push_back({&child, &owner});
+    FindLexivars(child, (child.Flags & ffInline) != 0 ? child : owner, found);
+  }
+}
+
+// Stands in for the owner: it carries the name the component's file
+// operations use (an owner without a name goes by its class name).
+class TOwnerStandIn : public TComponent {
+ public:
+  explicit TOwnerStandIn(const TFormObject& owner) : TComponent(nullptr) {
+    SetName(owner.Name.empty() ? owner.ClassName.substr(1) : owner.Name);
+  }
+};
+
+// The component read from its part of the form, owned by `owner`. Component
+// references and event handlers lead to the rest of the form, which is not
+// read, so they are left out; everything else goes through the reader.
+Lxv::TLexivar* ReadLexivar(const TFormObject& object, TComponent& owner) {
+  TFormObject alone = object;
+  alone.Children.clear();
+  const TClass cls = GetClass(object.ClassName);
+  std::erase_if(alone.Properties, [cls](const TFormProperty& prop) {
+    const TPropInfo* info = cls->FindProperty(prop.Name);
+    return info != nullptr && (info->Kind == TTypeKind::Component || info->Kind == TTypeKind::Method);
+  });
+  TMemoryStream stream(EncodeBinaryForm(alone));
+  TReader reader(stream);
+  return DynCast<Lxv::TLexivar>(reader.ReadRootComponent(nullptr, &owner));
+}
+
+// The stream value of the component's Translations, as the writer stores it.
+TFormProperty WrittenTranslations(Lxv::TLexivar& lexivar) {
+  TMemoryStream stream;
+  TWriter writer(stream);
+  writer.WriteRootComponent(&lexivar);
+  TFormObject written = DecodeBinaryForm(stream.Data());
+  for (TFormProperty& prop : written.Properties)
+    if (prop.Name == "Translations.Strings") return std::move(prop);
+  throw Exception("the component wrote no Translations");
+}
+
+// Replaces the object's Translations, or puts them before "Storage" (or
+// last) when the form had none.
+void PutTranslations(TFormObject& object, TFormProperty translations) {
+  if (TFormProperty* old = FindProperty(object, translations.Name)) {
+    *old = std::move(translations);
+    return;
+  }
+  auto at = object.Properties.begin();
+  while (at != object.Properties.end() && !SameText(at->Name, "Storage")) ++at;
+  object.Properties.insert(at, std::move(translations));
+}
+
+std::string PathOf(const TFound& found) { return found.Owner->Name + "." + found.Object->Name; }
+
+// Runs `use` on each TLexivar of the form that keeps its table in the form.
+int ForEachLexivar(TFormFile& form, const std::string& formFile, std::ostream& out,
+                   const std::function<void(const TFound&, Lxv::TLexivar&)>& use) {
+  std::vector<TFound> found;
+  FindLexivars(form.Document, form.Document, found);
+  if (found.empty()) throw Exception("no TLexivar component in form file \"" + formFile + "\"");
+  int used = 0;
+  for (const TFound& each : found) {
+    if (NamesAFile(*each.Object)) {
+      out << PathOf(each) << ": skipped, its table travels in the file its FileName names\n";
+      continue;
+    }
+    TOwnerStandIn owner(*each.Owner);
+    Lxv::TLexivar* lexivar = nullptr;
+    try {
+      lexivar = ReadLexivar(*each.Object, owner);
+    } catch (const Exception& e) {
+      throw EReadError("Form file \"" + formFile + "\", " + PathOf(each) + ": " + e.Message());
+    }
+    use(each, *lexivar);
+    ++used;
+  }
+  if (used == 0) throw Exception("no TLexivar of form file \"" + formFile + "\" keeps its table in the form");
+  return used;
+}
+
+}  // namespace
+
+int ExtractTables(const std::string& formFile, const std::string& translationFile, std::ostream& out) {
+  TFormFile form = ReadFormFile(formFile);
+  return ForEachLexivar(form, formFile, out, [&](const TFound& found, Lxv::TLexivar& lexivar) {
+    lexivar.SaveTo(translationFile);
+    out << PathOf(found) << " (tag " << lexivar.Locale() << "): " << lexivar.Translations()->Count()
+        << " lines saved to " << translationFile << "\n";
+  });
+}
+
+int InjectTables(const std::string& translationFile, const std::string& formFile, const std::string& outFile,
+                 std::ostream& out) {
+  if (!FileExists(translationFile)) throw EFOpenError("Translation file \"" + translationFile + "\" not found");
+  TFormFile form = ReadFormFile(formFile);
+  const int merged = ForEachLexivar(form, formFile, out, [&](const TFound& found, Lxv::TLexivar& lexivar) {
+    const int before = lexivar.Translations()->Count();
+    lexivar.LoadFrom(translationFile);
+    PutTranslations(*found.Object, WrittenTranslations(lexivar));
+    out << PathOf(found) << " (tag " << lexivar.Locale() << "): " << before << " lines, "
+        << lexivar.Translations()->Count() << " after merging " << translationFile << "\n";
+  });
+  WriteFormFile(outFile, form);
+  return merged;
+}
+
+}  // namespace lxvtrans
