@@ -9,6 +9,7 @@
 #include "Lxv/LocaleDesignator.h"
 #include "Lxv/LxvReg.h"
 #include "lxv/lexivar_env.h"
+#include "platform/base/scope_exit.h"
 #include "platform/design/designer.h"
 #include "platform/design/package_entry.h"
 #include "platform/design/palette.h"
@@ -18,6 +19,8 @@
 #include "platform/forms/menus.h"
 #include "platform/forms/std_controls.h"
 #include "platform/rtti/published.h"
+#include "platform/settings/reg_ini_file.h"
+#include "support/temp_dir.h"
 
 namespace lxvtest {
 namespace {
@@ -124,10 +127,18 @@ TEST_F(LexivarDesign, VerbsOfTheComponentEditor) {
   editor->ExecuteVerb(2);
   editor->ExecuteVerb(3);
   EXPECT_FALSE(designer.IsModified());
-  // The editor dialog is not built yet: verb 0 (a double click) says so.
-  EXPECT_THROW(editor->Edit(), EInvalidOperation);
-  EXPECT_THROW(Editor("Translations")->Edit(), EInvalidOperation);
+  // Verb 0 (a double click) and the Translations ellipsis open the editor
+  // dialog; only OK after a change marks the form modified.
+  testing_support::TempDir settings;
+  SetSettingsDirectory(settings.Path().string());
+  TScopeExit restore([] { SetSettingsDirectory(""); });
+  headless.User().Click("BtnOK");
+  editor->Edit();
   EXPECT_FALSE(designer.IsModified());
+  headless.User().Pick("LocaleNotebook", 1).Pick("LangList", 0).Click("BtnCopyLang").Click("BtnOK");
+  Editor("Translations")->Edit();
+  EXPECT_EQ(headless.User().Pending(), 0u);
+  EXPECT_TRUE(designer.IsModified());
 }
 
 TEST_F(LexivarDesign, AdoptOnOffersTheNamedSelectorsOfTheDesignedForm) {

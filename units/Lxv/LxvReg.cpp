@@ -4,6 +4,8 @@
 
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
+#include "LxvEdit/LocaleEditor.h"
+#include "platform/base/scope_exit.h"
 #include "platform/base/text.h"
 #include "platform/classes/strings.h"
 #include "platform/design/designer.h"
@@ -137,8 +139,33 @@ void TLexivarEditor::ExecuteVerb(int index) {
   }
 }
 
-// UNFINISHED: the translation editor dialog (unit LxvEdit) is not built yet;
-// until it is, opening it fails and says so.
-bool TLexivar::ShowEditor() { throw EInvalidOperation("The editor dialog is not available"); }
+bool TLexivar::ShowEditor() {
+  const bool translate = Translate();
+  LxvEdit::TLocaleEditor* dialog = new LxvEdit::TLocaleEditor(&Application());
+  // However the dialog ends: free it, then give the peers their switch back.
+  TScopeExit restore([&] {
+    dialog->Free();
+    SetTranslate(translate);
+  });
+  SetTranslate(false);
+  dialog->EditComponent = this;
+  dialog->DesignLocaleId = static_cast<std::int32_t>(DesignatorLCID(DesignLocale()));
+  dialog->StartupLocaleId = static_cast<std::int32_t>(DesignatorLCID(StartupLocale()));
+  if (dialog->ShowModal() != mrOk) return false;
+  UpdateAdoptOn();
+  UpdateLangList();
+  const auto listed = [this](std::int32_t lcid) { return LocaleList()->IndexOfObject(ObjectFromInt(lcid)); };
+  const std::int32_t design = dialog->DesignLocaleId;
+  if (const int entry = listed(design); entry >= 0)
+    SetDesignLocale(MakeLocaleDesignator(LocaleList()->Strings(entry), static_cast<LCID>(design)));
+  const std::int32_t startup = dialog->StartupLocaleId;
+  if (startup == static_cast<std::int32_t>(LOCALE_USER_DEFAULT))
+    SetStartupLocale(UserDefaultDesignator());
+  else if (startup == static_cast<std::int32_t>(LOCALE_SYSTEM_DEFAULT))
+    SetStartupLocale(SystemDefaultDesignator());
+  else if (const int entry = listed(startup); entry >= 0)
+    SetStartupLocale(MakeLocaleDesignator(LocaleList()->Strings(entry), static_cast<LCID>(startup)));
+  return true;
+}
 
 }  // namespace Lxv
