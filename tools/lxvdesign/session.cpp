@@ -68,7 +68,9 @@ void TDesignSession::PrintHelp(std::ostream& out) {
          "  check modified yes|no      fail unless the designer's state is that\n"
          "  user STEP ...              queue a step of the user who meets dialogs:\n"
          "                             click NAME, wait MS, close, reactivate, type TEXT,\n"
-         "                             choose-file PATH, cancel-file, answer RESULT\n"
+         "                             choose-file PATH, cancel-file, answer RESULT,\n"
+         "                             pick NAME ENTRY, page NAME INDEX, focus NAME,\n"
+         "                             press KEYCODE, input TEXT\n"
          "  shown                      the dialogs the user met, and the answers\n"
          "  help                       this text\n";
 }
@@ -270,6 +272,12 @@ void TDesignSession::User(const TArgs& args) {
     return args[1];
   };
   if (step == "click") user_.Click(arg());
+  else if (step == "pick") {
+    if (args.size() < 3) throw Exception("Usage: user pick NAME ENTRY");
+    user_.Pick(args[1], args[2]);
+  } else if (step == "page") user_.Pick(arg(), StrToInt(args.size() > 2 ? args[2] : ""));
+  else if (step == "focus") user_.Focus(arg());
+  else if (step == "press") user_.Press(static_cast<std::uint16_t>(StrToInt(arg())));
   else if (step == "wait") user_.Wait(static_cast<std::uint32_t>(StrToInt(arg())));
   else if (step == "close") user_.Close();
   else if (step == "reactivate") user_.Reactivate();
@@ -277,6 +285,7 @@ void TDesignSession::User(const TArgs& args) {
   else if (step == "choose-file") user_.ChooseFile(arg());
   else if (step == "cancel-file") user_.CancelFile();
   else if (step == "answer") user_.Answer(StrToInt(arg()));
+  else if (step == "input") user_.AnswerInput(arg());
   else throw Exception("Unknown user step '" + step + "'");
 }
 
