@@ -2,6 +2,8 @@
 // lists, and the settings kept under "Software\Korvane".
 #include "LxvEdit/LocaleEditor.h"
 
+#include <string_view>
+
 #include "Lxv/LocaleDesignator.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -91,30 +93,26 @@ const char* const kSettingsKey = "Software\\Korvane";
 const char* const kSection = "Lexivar";
 constexpr std::size_t kMaxValue = 4095;  // longer values are shown cut
 
-// key := before the first "=", prefix := before the first "_", value := after "=".
-struct TLineParts {
-  std::string Key, Prefix, Value;
-};
-TLineParts SplitLine(const std::string& line) {
-  const std::size_t eq = line.find('=');
-  TLineParts parts;
-  parts.Key = line.substr(0, eq);
-  parts.Prefix = line.substr(0, line.find('_'));
-  if (eq != std::string::npos) parts.Value = line.substr(eq + 1, kMaxValue);
-  return parts;
+// A line's key is its text before the first "=", its prefix the text before
+// the first "_"; true when the key is the prefix followed by `suffix`.
+bool KeyIs(std::string_view line, std::string_view suffix) {
+  const std::string_view key = line.substr(0, line.find('='));
+  const std::size_t prefix = line.find('_');
+  return prefix != std::string_view::npos && key.size() == prefix + suffix.size() && key.ends_with(suffix);
 }
 
 // Adds an entry "language, country" at every "_ENGLISHNAME" line of `lines`
 // when `accept` takes its LCID; language and country carry over between calls.
 template <class Accept>
 void ListLocales(const TStrings& lines, std::string& language, std::string& country, Accept accept) {
+  const auto value = [](const std::string& line) { return line.substr(line.find('=') + 1, kMaxValue); };
   for (int i = 0; i < lines.Count(); ++i) {
-    const TLineParts p = SplitLine(lines.Strings(i));
-    if (p.Key == p.Prefix + "_ENGLISHCOUNTRYNAME") {
-      country = p.Value;
-    } else if (p.Key == p.Prefix + "_ENGLISHNAME") {
-      language = p.Value;
-      accept(language + ", " + country, HexToInt(p.Prefix));
+    const std::string& line = lines.Strings(i);
+    if (KeyIs(line, "_ENGLISHCOUNTRYNAME")) {
+      country = value(line);
+    } else if (KeyIs(line, "_ENGLISHNAME")) {
+      language = value(line);
+      accept(language + ", " + country, HexToInt(std::string_view(line).substr(0, line.find('_'))));
     }
   }
 }
