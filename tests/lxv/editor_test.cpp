@@ -224,6 +224,7 @@ TEST_F(LocaleEditorTest, PageUpAndDownMoveByOneOrToTheNearestUntranslated) {
     first = d.PropList->Items()->Strings(index - 1);
     second = current(d);
     EXPECT_EQ(first, "LONGMONTHNAMES[1]");
+    EXPECT_EQ(second, "LONGMONTHNAMES[10]");  // the list sorts as people read
     EXPECT_EQ(d.PropList->SelCount(), 1);
     EXPECT_TRUE(d.PropList->Selected(index));
     EXPECT_EQ(d.EdtTranslation->Text(), Value(*d.WorkTranslations, "00000409_" + second));

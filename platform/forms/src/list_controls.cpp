@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/collation.h"
 #include "platform/base/text.h"
 #include "platform/rtti/class_registry.h"
 #include "platform/rtti/published.h"
@@ -64,7 +65,7 @@ int TListItems::AddObject(const std::string& text, TObject* object) {
   auto at = entries_.end();
   if (sorted_)
     at = std::upper_bound(entries_.begin(), entries_.end(), text,
-                          [](const std::string& t, const TEntry& e) { return CompareText(t, e.Text) < 0; });
+                          [](const std::string& t, const TEntry& e) { return AnsiCompareText(t, e.Text) < 0; });
   const int index = static_cast<int>(at - entries_.begin());
   entries_.insert(at, TEntry{text, object, false});
   Notify(index, true);
@@ -87,7 +88,7 @@ void TListItems::SetSorted(bool value) {
   sorted_ = value;
   if (!value) return;
   std::stable_sort(entries_.begin(), entries_.end(),
-                   [](const TEntry& a, const TEntry& b) { return CompareText(a.Text, b.Text) < 0; });
+                   [](const TEntry& a, const TEntry& b) { return AnsiCompareText(a.Text, b.Text) < 0; });
   Notify(-1, false);
 }
 

@@ -178,6 +178,11 @@ TEST_F(FormFixture, SortedListsKeepEachObjectBesideItsStringAndAssignmentCopies)
     EXPECT_EQ(items->IndexOfObject(ObjectFromInt(5)), 2);
     EXPECT_EQ(items->IndexOfObject(ObjectFromInt(4)), 4);
   }
+  // People's order, not byte order: punctuation before digits.
+  auto* names = Make<TListBox>(*form, "List2");
+  names->SetSorted(true);
+  for (const char* s : {"NAMES[2]", "NAMES[10]", "NAMES_X", "NAMES[1]"}) names->Items()->Add(s);
+  EXPECT_EQ(names->Items()->Text(), "NAMES[1]\r\nNAMES[10]\r\nNAMES[2]\r\nNAMES_X\r\n");
 
   TStringList source;
   source.AddObject("x", ObjectFromInt(9));
