@@ -52,7 +52,7 @@ TEST_F(TranslationFile, TwoLocalesIntoNewFileAndSaveAfterChange) {
   TSortList table;
   AddLocale(table, 0x409, "en");
   AddLocale(table, 0x407, "de");
-  platform::Screen().SetCursor(7);
+  const platform::TCursorScope shown(7);  // the save must give this cursor back
   SaveTranslationFile(table, "Form1", 0, file_);
   EXPECT_EQ(platform::Screen().Cursor(), 7);
 
@@ -196,7 +196,7 @@ TEST_F(TranslationFile, MalformedTagInSaveLeavesFileIntact) {
   WriteAll(file_, old);
   TSortList table;
   table.SortInsert("00000409_C=3", nullptr);
-  platform::Screen().SetCursor(3);
+  const platform::TCursorScope shown(3);
   try {
     SaveTranslationFile(table, "F", 0, file_);
     FAIL() << "no exception";
