@@ -160,7 +160,7 @@ TEST_F(Lexivar, FormRoundTripInTextAndBinary) {
 
   for (const std::string& content : {text, lxvtest::WriteForm(*form)}) {
     TForm* read = ReadForm(content);
-    auto* copy = dynamic_cast<TLexivar*>(read->FindComponent("Translator"));
+    auto* copy = DynCast<TLexivar>(read->FindComponent("Translator"));
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(Lines(*copy->Translations()), Lines(*lexivar->Translations()));
     EXPECT_EQ(copy->ListFormat(), "%2:s");
@@ -192,11 +192,11 @@ TEST_F(Lexivar, ReadingAFormSharesTheTranslateSwitchWithPeers) {
   EXPECT_FALSE(existing->Translate());
   // Stored true, but a peer is off: Loaded takes the peer's switch and applies nothing.
   TForm* c = ReadForm("object FormC: TForm\n  object L: TLexivar\n    Locale = 3\n    Translate = True\n  end\nend\n");
-  EXPECT_FALSE(dynamic_cast<TLexivar*>(c->FindComponent("L"))->Translate());
+  EXPECT_FALSE(As<TLexivar>(c->FindComponent("L"))->Translate());
   EXPECT_EQ(FormatSettings().ShortDateFormat, before.ShortDateFormat);
   // No peer: the stored switch stays.
   TForm* d = ReadForm("object FormD: TForm\n  object L: TLexivar\n    Locale = 4\n    Translate = True\n  end\nend\n");
-  EXPECT_TRUE(dynamic_cast<TLexivar*>(d->FindComponent("L"))->Translate());
+  EXPECT_TRUE(As<TLexivar>(d->FindComponent("L"))->Translate());
 }
 
 TEST_F(Lexivar, ForgetsTheAdoptedComponentWhenItIsDestroyed) {

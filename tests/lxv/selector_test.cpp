@@ -247,8 +247,8 @@ TEST_F(Selector, AFormAdoptingAMenuReadsBackWithTableListAndMarks) {
   for (const std::string* content : {&binary, &text}) {
     SCOPED_TRACE(content == &binary ? "binary" : "text");
     TForm* read = ReadForm(*content);
-    auto* copy = dynamic_cast<TLexivar*>(read->FindComponent("Lexivar1"));
-    auto* language = dynamic_cast<TMenuItem*>(read->FindComponent("MnuLanguage"));
+    auto* copy = DynCast<TLexivar>(read->FindComponent("Lexivar1"));
+    auto* language = DynCast<TMenuItem>(read->FindComponent("MnuLanguage"));
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(language, nullptr);
     EXPECT_EQ(copy->AdoptOn(), language);
