@@ -1,11 +1,9 @@
 // Translation files: saving replaces only the component's own lines, loading
 // merges them, malformed lines leave the file intact, and the limits.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 
 #include "Lxv/TranslationFile.h"
@@ -233,15 +231,10 @@ class FailedSave : public TranslationFile {
 };
 
 TEST_F(FailedSave, FullDeviceKeepsOldFile) {
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  EXPECT_THROW(SaveTranslationFile(table_, "F", 0, file_), platform::EFCreateError);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
+  {
+    const testing_support::TFileSizeLimit full(4096);
+    EXPECT_THROW(SaveTranslationFile(table_, "F", 0, file_), platform::EFCreateError);
+  }
   EXPECT_EQ(ReadAll(file_), old_);
 }
 

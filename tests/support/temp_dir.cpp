@@ -1,11 +1,14 @@
 #include "support/temp_dir.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <csignal>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 
 namespace testing_support {
 
@@ -18,6 +21,26 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+TFileSizeLimit::TFileSizeLimit(unsigned long bytes) {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) throw std::runtime_error("getrlimit failed");
+  savedCurrent_ = limit.rlim_cur;
+  savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a write past the cap fails instead of killing
+  limit.rlim_cur = bytes;
+  if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+    std::signal(SIGXFSZ, savedHandler_);
+    throw std::runtime_error("setrlimit failed");
+  }
+}
+
+TFileSizeLimit::~TFileSizeLimit() {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = savedCurrent_;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, savedHandler_);
 }
 
 std::string ReadAll(const std::string& path) {

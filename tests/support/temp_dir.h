@@ -18,6 +18,20 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Caps the size of files this process writes, as a full disk would, and
+// lifts the cap (and the ignored SIGXFSZ) again when the scope ends.
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(unsigned long bytes);
+  ~TFileSizeLimit();
+  TFileSizeLimit(const TFileSizeLimit&) = delete;
+  TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+ private:
+  unsigned long savedCurrent_;
+  void (*savedHandler_)(int);
+};
+
 std::string ReadAll(const std::string& path);
 // The device that reports a full disk on every write: a node of its own in
 // `dir` where one may be made (so that a faulty writer replaces that node,

@@ -1,13 +1,11 @@
 #include "platform/base/files.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -199,21 +197,14 @@ TEST_F(FilesTest, MissingDirectoryRaisesCreateError) {
 // A write cut short by the file-size limit must leave the old content.
 TEST_F(FilesTest, FailedWriteKeepsOldFile) {
   Put("t.txt", "old content");
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   bool raised = false;
   try {
+    const testing_support::TFileSizeLimit full(4096);
     WriteFileAtomically(PathOf("t.txt"), std::string(10000, 'n'));
   } catch (const EFCreateError& e) {
     raised = true;
     EXPECT_NE(e.Message().find("File too large"), std::string::npos) << e.Message();
   }
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
   EXPECT_TRUE(raised);
   EXPECT_EQ(Get("t.txt"), "old content");
   EXPECT_EQ(Entries(), std::vector<std::string>{"t.txt"});
