@@ -21,21 +21,11 @@ bool TSortList::SortFind(const std::string& text, int& index) const {
     index = Count();
     return false;
   }
-  int low = 0, high = Count() - 1, middle = 0;
-  bool found = false;
-  while (high >= low) {
-    middle = (low + high) / 2;
-    const int c = std::string_view(text).compare(Strings(middle));  // byte order, as CompareStr
-    if (c < 0) {
-      high = middle - 1;
-    } else if (c == 0) {
-      found = true;
-      break;
-    } else {
-      low = middle + 1;
-      if (high < low && wantPosition) ++middle;  // the text belongs after this line
-    }
-  }
+  int lastCompare = 0;
+  int middle = Bisect([&](const std::string& line) { return std::string_view(text).compare(line); }, lastCompare);
+  // A search that ends right of a line means the text belongs after it.
+  if (wantPosition && lastCompare > 0) ++middle;
+  const bool found = lastCompare == 0 && Count() > 0;
   index = (wantPosition || Count() == 0) ? middle : platform::IntFromObject(Objects(middle));
   return found;
 }

@@ -22,6 +22,12 @@ std::size_t TStringItems::Locate(int index) const {
   return lastBlock_;
 }
 
+std::size_t TStringItems::LocateBetween(int index, std::size_t first, std::size_t last) const {
+  const auto begin = starts_.begin() + static_cast<std::ptrdiff_t>(first);
+  const auto end = starts_.begin() + static_cast<std::ptrdiff_t>(last) + 1;
+  return static_cast<std::size_t>(std::upper_bound(begin, end, index) - starts_.begin()) - 1;
+}
+
 void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
   for (std::size_t b = fromBlock; b < starts_.size(); ++b) starts_[b] += delta;
 }

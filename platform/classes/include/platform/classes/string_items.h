@@ -26,6 +26,14 @@ class TStringItems {
   std::vector<TStringItem> TakeAll();
   void Reset(std::vector<TStringItem> items);
 
+  // The classic bisection over all items (middle = (low + high) / 2):
+  // compare(text) < 0 goes left, > 0 goes right, 0 stops. Returns the last
+  // index examined (0 when empty) and its comparison in lastCompare. The
+  // blocks that can hold the shrinking range are tracked, so each step
+  // searches only those instead of every block start.
+  template <class Compare>
+  int Bisect(Compare&& compare, int& lastCompare) const;
+
  private:
   static constexpr std::size_t kMaxBlock = 128;
   struct TBlock {
@@ -33,6 +41,7 @@ class TStringItems {
   };
   TStringItem& Item(int index) const;
   std::size_t Locate(int index) const;  // block holding index (index < size_)
+  std::size_t LocateBetween(int index, std::size_t first, std::size_t last) const;
   void Split(std::size_t block);
   void ShiftStarts(std::size_t fromBlock, int delta);
 
@@ -41,5 +50,27 @@ class TStringItems {
   mutable std::size_t lastBlock_ = 0;
   int size_ = 0;
 };
+
+template <class Compare>
+int TStringItems::Bisect(Compare&& compare, int& lastCompare) const {
+  int low = 0, high = size_ - 1, middle = 0;
+  std::size_t firstBlock = 0, lastBlock = blocks_.empty() ? 0 : blocks_.size() - 1;
+  lastCompare = 0;
+  while (high >= low) {
+    middle = (low + high) / 2;
+    const std::size_t b = LocateBetween(middle, firstBlock, lastBlock);
+    const int offset = middle - starts_[b];
+    lastCompare = compare(blocks_[b].items[static_cast<std::size_t>(offset)].Text);
+    if (lastCompare == 0) break;
+    if (lastCompare < 0) {
+      high = middle - 1;
+      lastBlock = offset > 0 || b == 0 ? b : b - 1;
+    } else {
+      low = middle + 1;
+      firstBlock = offset + 1 < static_cast<int>(blocks_[b].items.size()) ? b : b + 1;
+    }
+  }
+  return middle;
+}
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/rtti/events.h"
@@ -109,6 +110,12 @@ class TStringList : public TStrings {
   bool Find(std::string_view text, int& index) const;
   void Sort();
   void CustomSort(const std::function<int(const TStringList&, int, int)>& compare);
+  // The classic bisection over the lines as they stand (TStringItems::Bisect),
+  // for lists that callers keep in an order of their own.
+  template <class Compare>
+  int Bisect(Compare&& compare, int& lastCompare) const {
+    return items_.Bisect(std::forward<Compare>(compare), lastCompare);
+  }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
