@@ -36,7 +36,9 @@ void TStringItems::Insert(int index, TStringItem item) {
   // Appends fill blocks to the brim and then open a new one, so that loading
   // a list moves nothing.
   if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) {
-    blocks_.emplace_back();
+    // A block holds one item past the brim before it splits; room for all of
+    // them up front saves moving every line each time the block would grow.
+    blocks_.emplace_back().items.reserve(kMaxBlock + 1);
     starts_.push_back(size_);
   }
   // An append goes to the last block; anything else to the block holding index.
@@ -54,6 +56,7 @@ void TStringItems::Insert(int index, TStringItem item) {
 
 void TStringItems::Split(std::size_t b) {
   TBlock tail;
+  tail.items.reserve(kMaxBlock + 1);
   auto& items = blocks_[b].items;
   const std::size_t half = items.size() / 2;
   tail.items.assign(std::make_move_iterator(items.begin() + static_cast<std::ptrdiff_t>(half)),

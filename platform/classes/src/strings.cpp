@@ -66,7 +66,11 @@ int TStrings::IndexOfObject(const TObject* object) const {
 }
 
 std::string TStrings::Text() const {
+  // One pass to size the text, so that appending never moves what is built.
+  std::size_t size = 0;
+  for (int i = 0; i < Count(); ++i) size += Strings(i).size() + 2;
   std::string text;
+  text.reserve(size);
   for (int i = 0; i < Count(); ++i) {
     text += Strings(i);
     text += "\r\n";
