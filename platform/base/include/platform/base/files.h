@@ -29,7 +29,10 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = static
 // pipe or a terminal is written in place. A file the user may not write
 // (no write permission, for the superuser too) is refused. On failure the old
 // file is left as it was, the temporary is removed and EFCreateError
-// `Cannot create file "PATH". <reason>` is raised.
+// `Cannot create file "PATH". <reason>` is raised. Once the rename is done
+// the save has succeeded: the folder is then flushed too, but a failure of
+// that flush is not reported (see platform/base/file_faults.h for the test
+// seam that fails each of these system calls in turn).
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace platform
