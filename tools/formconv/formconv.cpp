@@ -14,9 +14,6 @@ namespace {
 
 enum class TDirection { Auto, ToText, ToBinary };
 
-// Far more than any form file holds; endless input stops here with an error.
-constexpr std::size_t kMaxInput = std::size_t{64} << 20;
-
 int Usage() {
   std::cerr << "usage: formconv [--to-text|--to-binary] IN OUT\n";
   return 2;
@@ -54,7 +51,7 @@ int FormconvMain(int argc, char** argv) {
   const char* output = argv[first + 1];
   std::string converted;
   try {
-    converted = Convert(platform::ReadFileBytes(input, kMaxInput), direction);
+    converted = Convert(platform::ReadFileBytes(input, platform::kMaxFormFileBytes), direction);
   } catch (const platform::Exception& e) {
     return Fail(input, e);
   } catch (const std::bad_alloc& e) {
