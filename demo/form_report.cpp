@@ -62,7 +62,7 @@ void PrintComponents(TComponent* root, std::ostream& out) {
 }  // namespace
 
 void PrintFormFile(const std::string& path, std::ostream& out) {
-  const TFormContent form = FormContentToDocument(ReadFileBytes(path));
+  const TFormContent form = FormContentToDocument(ReadFileBytes(path, kMaxFormFileBytes));
   out << "Form file " << path << " (" << FormatName(form.Format) << ", " << form.Binary.size()
       << " bytes as a binary stream)\n";
   PrintObject(form.Document, 0, out);

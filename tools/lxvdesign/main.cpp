@@ -26,13 +26,34 @@ int Usage() {
   return 2;
 }
 
+// No command is near this long; input without line breaks (a binary file
+// given as the script) ends here instead of filling memory.
+constexpr std::size_t kMaxCommandLine = 65536;
+
+enum class TLine { Read, End, TooLong };
+
+TLine ReadCommandLine(std::istream& in, std::string& line) {
+  line.clear();
+  for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    if (c == '\n') return TLine::Read;
+    if (line.size() == kMaxCommandLine) return TLine::TooLong;
+    line.push_back(static_cast<char>(c));
+  }
+  return line.empty() ? TLine::End : TLine::Read;
+}
+
 // Runs the lines of `in`; in a script every error ends the run, at a prompt
-// the person goes on.
+// the person goes on. An over-long line ends the run in both.
 bool RunLines(lxvdesign::TDesignSession& session, std::istream& in, const std::string& source, bool prompt) {
   std::string line;
   for (int number = 1;; ++number) {
     if (prompt) std::cout << "lxv> " << std::flush;
-    if (!std::getline(in, line)) break;
+    const TLine read = ReadCommandLine(in, line);
+    if (read == TLine::End) break;
+    if (read == TLine::TooLong) {
+      std::cerr << source << ":" << number << ": line longer than " << kMaxCommandLine << " bytes\n";
+      return false;
+    }
     try {
       session.Run(line);
     } catch (const std::exception& e) {

@@ -22,9 +22,13 @@ T At(std::string_view file, std::size_t offset, const std::string& path) {
   return value;
 }
 
+// Far more than a package holds (a debug build with sanitizers is a few MiB);
+// a larger file is refused before it fills memory.
+constexpr std::size_t kMaxPackageFileBytes = std::size_t{512} << 20;
+
 // The DT_NEEDED names of the dynamic section.
 std::vector<std::string> NeededLibraries(const std::string& path) {
-  const std::string file = platform::ReadFileBytes(path);
+  const std::string file = platform::ReadFileBytes(path, kMaxPackageFileBytes);
   if (file.size() < EI_NIDENT || std::memcmp(file.data(), ELFMAG, SELFMAG) != 0 || file[EI_CLASS] != ELFCLASS64)
     throw EPackageError(path + " is not a 64-bit ELF shared library");
   const auto header = At<Elf64_Ehdr>(file, 0, path);

@@ -19,9 +19,6 @@ using namespace platform;
 
 namespace {
 
-// Far more than any form file holds; endless input stops here with an error.
-constexpr std::size_t kMaxFormFile = std::size_t{64} << 20;
-
 struct TFormFile {
   TFormFormat Format = TFormFormat::Text;
   std::string ResourceName;  // of a form with a resource header
@@ -29,7 +26,7 @@ struct TFormFile {
 };
 
 TFormFile ReadFormFile(const std::string& fileName) {
-  const std::string content = ReadFileBytes(fileName, kMaxFormFile);
+  const std::string content = ReadFileBytes(fileName, kMaxFormFileBytes);
   TFormFile form;
   TFormContent decoded;
   try {

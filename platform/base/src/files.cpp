@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/file_faults.h"
 
 namespace platform {
 namespace {
@@ -26,6 +27,27 @@ std::string Reason(int error) { return std::generic_category().message(error); }
   throw EFCreateError("Cannot create file \"" + path + "\". " + Reason(error));
 }
 
+// Every system call of a write passes the fault seam first, which may fail
+// it as the system would: -1 and errno.
+template <class Call>
+auto Checked(TFileCall kind, Call call) -> decltype(call()) {
+  if (const int error = TFileFaultInjector::Before(kind); error != 0) {
+    errno = error;
+    return -1;
+  }
+  return call();
+}
+
+// The descriptor is released even when closing reports an error, injected
+// or not.
+int CheckedClose(int fd) {
+  const int error = TFileFaultInjector::Before(TFileCall::Close);
+  const int result = ::close(fd);
+  if (error == 0) return result;
+  errno = error;
+  return -1;
+}
+
 // Closes a descriptor on every exit path.
 class TFileHandle {
  public:
@@ -37,7 +59,7 @@ class TFileHandle {
   }
   int Get() const { return fd_; }
   // Closes now so that a late write error (reported by close) is seen.
-  int Close() { return ::close(std::exchange(fd_, -1)); }
+  int Close() { return CheckedClose(std::exchange(fd_, -1)); }
 
  private:
   int fd_;
@@ -61,7 +83,8 @@ class TTemporaryFile {
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    const std::size_t size = TFileFaultInjector::WriteSize(bytes.size());
+    const ssize_t written = Checked(TFileCall::Write, [&] { return ::write(fd, bytes.data(), size); });
     if (written < 0 && errno == EINTR) continue;
     if (written == 0) errno = EIO;
     if (written <= 0) return false;
@@ -97,15 +120,19 @@ bool MayWrite(const std::string& path, const struct stat& info) {
 
 // A device, pipe or terminal cannot be replaced: it is written as it is.
 void WriteInPlace(const std::string& path, std::string_view bytes) {
-  TFileHandle file(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+  TFileHandle file(Checked(TFileCall::Open, [&] { return ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC); }));
   if (file.Get() < 0) RaiseCreate(path, errno);
   if (!WriteAll(file.Get(), bytes) || file.Close() != 0) RaiseCreate(path, errno);
 }
 
-// Makes the rename itself durable; failure here cannot undo the replacement.
+// Makes the rename itself durable. It comes after the rename, so the new
+// content is in place whatever happens here: a failure is not reported,
+// since the caller could only conclude that the save failed, which it did
+// not; what is lost is the guarantee that a power cut keeps the new name.
 void SyncDirectory(const std::string& directory) {
-  TFileHandle dir(::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY));
-  if (dir.Get() >= 0) ::fsync(dir.Get());
+  const char* name = directory.empty() ? "." : directory.c_str();
+  TFileHandle dir(Checked(TFileCall::OpenFolder, [&] { return ::open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+  if (dir.Get() >= 0) Checked(TFileCall::FlushFolder, [&] { return ::fsync(dir.Get()); });
 }
 
 }  // namespace
@@ -157,23 +184,26 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = FollowLinks(path);
   const std::string directory = ExtractFilePath(target);
   std::string pattern = directory + "." + ExtractFileName(target) + ".XXXXXX";
-  TFileHandle file(::mkostemp(pattern.data(), O_CLOEXEC));
+  TFileHandle file(Checked(TFileCall::CreateTemporary, [&] { return ::mkostemp(pattern.data(), O_CLOEXEC); }));
   if (file.Get() < 0) RaiseCreate(path, errno);
   TTemporaryFile temporary(pattern);
 
-  if (exists) {
-    ::fchmod(file.Get(), existing.st_mode & 07777);
-  } else {
-    // A new file gets the usual mode, not mkstemp's private 0600. (umask can
-    // only be read by setting it; everything runs on one thread.)
+  // The replacement keeps the file's mode; a new file gets the usual mode,
+  // not mkstemp's private 0600. (umask can only be read by setting it;
+  // everything runs on one thread.)
+  mode_t mode = existing.st_mode & 07777;
+  if (!exists) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(file.Get(), 0666 & ~mask);
+    mode = 0666 & ~mask;
   }
-  if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || file.Close() != 0) {
+  if (Checked(TFileCall::SetMode, [&] { return ::fchmod(file.Get(), mode); }) != 0) RaiseCreate(path, errno);
+  if (!WriteAll(file.Get(), bytes) || Checked(TFileCall::Flush, [&] { return ::fsync(file.Get()); }) != 0 ||
+      file.Close() != 0) {
     RaiseCreate(path, errno);
   }
-  if (::rename(temporary.Name().c_str(), target.c_str()) != 0) RaiseCreate(path, errno);
+  if (Checked(TFileCall::Rename, [&] { return ::rename(temporary.Name().c_str(), target.c_str()); }) != 0)
+    RaiseCreate(path, errno);
   temporary.Release();
   SyncDirectory(directory);
 }

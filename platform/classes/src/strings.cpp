@@ -1,6 +1,7 @@
 #include "platform/classes/strings.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
@@ -84,7 +85,14 @@ void TStrings::SetText(std::string_view text) {
   ForEachLine(text, [this](std::string_view line) { Add(std::string(line)); });
 }
 
-void TStrings::LoadFromFile(const std::string& path) { SetText(ReadFileBytes(path)); }
+void TStrings::LoadFromFile(const std::string& path) {
+  const std::string text = ReadFileBytes(path, kMaxTextFileBytes);
+  std::size_t lines = 0;
+  ForEachLine(text, [&lines](std::string_view) { ++lines; });
+  if (lines > kMaxTextFileLines)
+    throw EFOpenError("File \"" + path + "\" holds more than " + std::to_string(kMaxTextFileLines) + " lines");
+  SetText(text);
+}
 
 void TStrings::SaveToFile(const std::string& path) const { WriteFileAtomically(path, Text()); }
 

@@ -1,5 +1,6 @@
 // Converters between the binary, resource and text form formats.
 #include "platform/base/exceptions.h"
+#include "platform/base/files.h"
 #include "platform/base/text.h"
 #include "platform/form_files/form_text.h"
 #include "platform/streaming/binary_reader.h"
@@ -53,6 +54,12 @@ std::string_view StripResourceHeader(std::string_view content, std::string* name
   return content.substr(i, size);
 }
 
+std::string ReadFormStream(TStream& input) {
+  if (input.Remaining() > static_cast<std::int64_t>(kMaxFormFileBytes))
+    throw EReadError("Form stream holds more than " + std::to_string(kMaxFormFileBytes) + " bytes");
+  return input.ReadRest();
+}
+
 void ObjectBinaryToText(TStream& input, TStream& output, int generation) {
   TBinaryReader reader(input, generation);
   reader.ReadSignature();
@@ -61,19 +68,19 @@ void ObjectBinaryToText(TStream& input, TStream& output, int generation) {
 }
 
 void ObjectTextToBinary(TStream& input, TStream& output, int generation) {
-  const TFormObject object = ParseFormText(input.ReadRest(), generation);
+  const TFormObject object = ParseFormText(ReadFormStream(input), generation);
   const std::string binary = EncodeBinaryForm(object, generation);
   output.WriteBuffer(binary);
 }
 
 void ObjectResourceToText(TStream& input, TStream& output, int generation) {
-  const std::string content = input.ReadRest();
+  const std::string content = ReadFormStream(input);
   TMemoryStream form{std::string(StripResourceHeader(content))};
   ObjectBinaryToText(form, output, generation);
 }
 
 void ObjectTextToResource(TStream& input, TStream& output, int generation) {
-  const TFormObject object = ParseFormText(input.ReadRest(), generation);
+  const TFormObject object = ParseFormText(ReadFormStream(input), generation);
   const std::string binary = EncodeBinaryForm(object, generation);
   output.WriteBuffer(ResourceHeader(object.ClassName, static_cast<std::uint32_t>(binary.size())));
   output.WriteBuffer(binary);

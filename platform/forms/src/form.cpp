@@ -256,9 +256,11 @@ TComponent* ReadComponentFromContent(std::string_view content, TComponent* root,
   return reader.ReadRootComponent(root, ownerOfNew);
 }
 
-void TForm::LoadFromStream(TStream& stream) { ReadComponentFromContent(stream.ReadRest(), this, nullptr); }
+void TForm::LoadFromStream(TStream& stream) { ReadComponentFromContent(ReadFormStream(stream), this, nullptr); }
 
-void TForm::LoadFromFile(const std::string& path) { ReadComponentFromContent(ReadFileBytes(path), this, nullptr); }
+void TForm::LoadFromFile(const std::string& path) {
+  ReadComponentFromContent(ReadFileBytes(path, kMaxFormFileBytes), this, nullptr);
+}
 
 void TForm::SaveToFile(const std::string& path, bool asText) {
   TMemoryStream binary;
@@ -281,7 +283,7 @@ TForm* AsForm(TComponent* component) {
 }  // namespace
 
 TForm* TForm::CreateFromFile(const std::string& path, TComponent* owner) {
-  TForm* form = AsForm(ReadComponentFromContent(ReadFileBytes(path), nullptr, owner));
+  TForm* form = AsForm(ReadComponentFromContent(ReadFileBytes(path, kMaxFormFileBytes), nullptr, owner));
   form->OnCreate(form);
   return form;
 }

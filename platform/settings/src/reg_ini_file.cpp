@@ -38,9 +38,13 @@ bool Storable(const std::string& text, const char* forbidden) {
   return text.find_first_of(std::string("\r\n\0", 3) + forbidden) == std::string::npos;
 }
 
+std::string ReadSettings(const std::string& fileName) {
+  return FileExists(fileName) ? ReadFileBytes(fileName, kMaxSettingsFileBytes) : std::string();
+}
+
 settings::TIniDocument Load(const std::string& fileName) {
   try {
-    return settings::TIniDocument(FileExists(fileName) ? ReadFileBytes(fileName) : std::string());
+    return settings::TIniDocument(ReadSettings(fileName));
   } catch (const EFOpenError&) {
     return settings::TIniDocument("");  // unreadable settings read as defaults
   }
@@ -90,7 +94,14 @@ bool TRegIniFile::ReadBool(const std::string& section, const std::string& name, 
 void TRegIniFile::WriteString(const std::string& section, const std::string& name, const std::string& value) {
   if (name.empty() || !Storable(section, "]") || !Storable(name, "=") || !Storable(value, ""))
     throw ERegistryException("Failed to set data for '" + name + "'");
-  settings::TIniDocument document = Load(fileName_);
+  // A file that cannot be read is not replaced by one that holds only this value.
+  std::string text;
+  try {
+    text = ReadSettings(fileName_);
+  } catch (const EFOpenError& e) {
+    throw ERegistryException("Failed to set data for '" + name + "': " + e.Message());
+  }
+  settings::TIniDocument document(text);
   document.SetValue(section, name, value);
   std::error_code ignored;  // a folder that cannot be made shows up as the write's error
   std::filesystem::create_directories(ExtractFilePath(fileName_), ignored);

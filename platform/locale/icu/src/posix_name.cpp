@@ -7,10 +7,12 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <map>
+#include <sstream>
 
 #include "mapping.h"
+#include "platform/base/exceptions.h"
+#include "platform/base/files.h"
 #include "platform/base/text.h"
 #include "posix_name_internal.h"
 
@@ -56,9 +58,18 @@ std::string Unquoted(std::string value) {
   return value;
 }
 
+// A system locale file is a few lines; a larger or unreadable one is passed
+// over like a missing one.
+constexpr std::size_t kMaxLocaleFileBytes = 65536;
+
 std::map<std::string, std::string> ReadAssignments(const std::string& path) {
   std::map<std::string, std::string> values;
-  std::ifstream file(path);
+  std::istringstream file;
+  try {
+    file.str(ReadFileBytes(path, kMaxLocaleFileBytes));
+  } catch (const EFOpenError&) {
+    return values;
+  }
   std::string line;
   while (std::getline(file, line)) {
     auto start = line.find_first_not_of(" \t");

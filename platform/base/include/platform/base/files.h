@@ -1,11 +1,24 @@
 #pragma once
 // File names and whole-file access. The path delimiter is '/'.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
 constexpr char PathDelim = '/';
+
+// Limits of what the framework reads from files, each far above what such a
+// file holds in use, so that a wrong or endless file (/dev/zero) ends in an
+// error naming the file and the limit instead of an exhausted memory.
+// Form files: the form reader, formconv, lxvtrans and the demo.
+inline constexpr std::size_t kMaxFormFileBytes = std::size_t{64} << 20;
+// Line lists (TStrings::LoadFromFile, hence translation files): bytes, and
+// lines, whose overhead dwarfs a short line's bytes.
+inline constexpr std::size_t kMaxTextFileBytes = std::size_t{32} << 20;
+inline constexpr std::size_t kMaxTextFileLines = std::size_t{1} << 20;
+// One INI file of the settings store.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
 
 // True for an existing regular file (after following links), false for a
 // directory or anything else.
@@ -29,7 +42,10 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = static
 // pipe or a terminal is written in place. A file the user may not write
 // (no write permission, for the superuser too) is refused. On failure the old
 // file is left as it was, the temporary is removed and EFCreateError
-// `Cannot create file "PATH". <reason>` is raised.
+// `Cannot create file "PATH". <reason>` is raised. Once the rename is done
+// the save has succeeded: the folder is then flushed too, but a failure of
+// that flush is not reported (see platform/base/file_faults.h for the test
+// seam that fails each of these system calls in turn).
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

@@ -46,6 +46,8 @@ class TStrings : public TPersistent {
   // Every line followed by CR LF; setting splits at CR LF, CR or LF.
   std::string Text() const;
   void SetText(std::string_view text);
+  // Raises EFOpenError naming the file past kMaxTextFileBytes or
+  // kMaxTextFileLines (platform/base/files.h).
   void LoadFromFile(const std::string& path);
   void SaveToFile(const std::string& path) const;  // replaces the file atomically
 

@@ -30,6 +30,11 @@ std::string ResourceHeader(std::string_view name, std::uint32_t size);
 // stores the resource name. Raises EReadError on a malformed header.
 std::string_view StripResourceHeader(std::string_view content, std::string* name = nullptr);
 
+// The rest of a stream that holds a form, from its position to its end.
+// Raises EReadError when that is more than kMaxFormFileBytes
+// (platform/base/files.h).
+std::string ReadFormStream(TStream& input);
+
 // Converters between streams; they read the input from its position to its end.
 void ObjectBinaryToText(TStream& input, TStream& output, int generation = HostGeneration());
 void ObjectTextToBinary(TStream& input, TStream& output, int generation = HostGeneration());

@@ -8,7 +8,10 @@
 // $XDG_CONFIG_HOME/lexivar (else ~/.config/lexivar) unless redirected with
 // SetSettingsDirectory. Every read looks at the file as it is now and every
 // write replaces it atomically, so two objects open on one key see each
-// other's values. A missing or malformed file reads as defaults.
+// other's values. A missing or malformed file reads as defaults, and so does
+// one that cannot be read or holds more than kMaxSettingsFileBytes
+// (platform/base/files.h); writing to such a file raises instead of
+// replacing it.
 #include <string>
 
 #include "platform/base/exceptions.h"
