@@ -1,6 +1,7 @@
 // Message boxes, the input query and the file dialogs as toolkit windows.
 
 #include <algorithm>
+#include <map>
 
 #include "backend.h"
 #include "peers.h"
@@ -59,11 +60,12 @@ int ClosedResult(const TMsgDlgButtons& buttons, const std::vector<TMsgDlgBtn>& s
 struct TBoxState {
   Fl_Window* Window = nullptr;
   int Result = mrNone;
+  std::map<const Fl_Widget*, int> Results;  // what each button answers
 };
 
 void Answered(Fl_Widget* button, void* data) {
   auto* state = static_cast<TBoxState*>(data);
-  state->Result = static_cast<int>(button->argument());
+  state->Result = state->Results.at(button);
   state->Window->hide();
 }
 
@@ -95,7 +97,7 @@ int RunMessageBox(const TMessageBoxRequest& box) {
   Fl_Group::current(nullptr);
   Fl_Double_Window window(width, height);
   window.copy_label(box.Caption.c_str());
-  TBoxState state{&window, ClosedResult(box.Buttons, shown)};
+  TBoxState state{&window, ClosedResult(box.Buttons, shown), {}};
   if (const char* icon = IconText(box.Type)) {
     auto* mark = new Fl_Box(16, 16, 34, 34, icon);
     mark->box(FL_OVAL_BOX);
@@ -111,7 +113,7 @@ int RunMessageBox(const TMessageBoxRequest& box) {
   for (TMsgDlgBtn b : shown) {
     auto* button = new Fl_Button(x, height - 16 - kButtonHeight, kButtonWidth, kButtonHeight, ButtonCaption(b));
     button->callback(Answered, &state);
-    button->argument(ModalResultOf(b));
+    state.Results[button] = ModalResultOf(b);
     x += kButtonWidth + kGap;
   }
   window.end();
@@ -131,13 +133,13 @@ bool RunInputQuery(TInputQueryRequest& query) {
   prompt->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
   auto* input = new Fl_Input(16, 34, 288, 24);
   input->value(query.Value.c_str());
-  TBoxState state{&window, mrCancel};
+  TBoxState state{&window, mrCancel, {}};
   auto* ok = new Fl_Return_Button(148, 78, kButtonWidth, kButtonHeight, "OK");
   ok->callback(Answered, &state);
-  ok->argument(mrOk);
+  state.Results[ok] = mrOk;
   auto* cancel = new Fl_Button(229, 78, kButtonWidth, kButtonHeight, "Cancel");
   cancel->callback(Answered, &state);
-  cancel->argument(mrCancel);
+  state.Results[cancel] = mrCancel;
   window.end();
   Fl_Group::current(saved);
   window.position((Fl::w() - window.w()) / 2, (Fl::h() - window.h()) / 2);

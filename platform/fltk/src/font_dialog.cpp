@@ -33,12 +33,10 @@ class TFontDialogWindow {
     sizes_ = AddList(368, 80, "&Size:");
     sample_ = new Fl_Box(12, 226, 436, 50, "AaBbYyZz");
     sample_->box(FL_DOWN_BOX);
-    auto* ok = new Fl_Return_Button(292, 292, 75, 25, "OK");
-    ok->callback(Answered, this);
-    ok->argument(1);
+    ok_ = new Fl_Return_Button(292, 292, 75, 25, "OK");
+    ok_->callback(Answered, this);
     auto* cancel = new Fl_Button(373, 292, 75, 25, "Cancel");
     cancel->callback(Answered, this);
-    cancel->argument(0);
     window_->end();
     Fl_Group::current(saved);
 
@@ -106,7 +104,7 @@ class TFontDialogWindow {
   static void Changed(Fl_Widget*, void* data) { static_cast<TFontDialogWindow*>(data)->ShowSample(); }
   static void Answered(Fl_Widget* button, void* data) {
     auto* dialog = static_cast<TFontDialogWindow*>(data);
-    dialog->confirmed_ = button->argument() == 1;
+    dialog->confirmed_ = button == dialog->ok_;
     dialog->window_->hide();
   }
 
@@ -116,6 +114,7 @@ class TFontDialogWindow {
   Fl_Hold_Browser* styles_;
   Fl_Hold_Browser* sizes_;
   Fl_Box* sample_;
+  Fl_Widget* ok_;
   bool confirmed_ = false;
 };
 

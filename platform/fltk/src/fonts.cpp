@@ -88,11 +88,16 @@ Fl_Color FlColorOf(TColor color) {
 }
 
 std::string LabelText(const std::string& caption, bool accelerator) {
-  if (accelerator) return caption;
   std::string out;
-  for (char c : caption) {
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    const char c = caption[i];
+    if (c == '\r') {  // line ends: CR LF, CR or LF, as LF
+      if (i + 1 < caption.size() && caption[i + 1] == '\n') ++i;
+      out += '\n';
+      continue;
+    }
     out += c;
-    if (c == '&') out += '&';
+    if (c == '&' && !accelerator) out += '&';
   }
   return out;
 }

@@ -221,6 +221,10 @@ class TTabSetWidget : public Fl_Widget, public TControlLink {
   int handle(int event) override {
     auto* tabs = DynCast<TTabSet>(Control);
     if (event != FL_PUSH) return event == FL_RELEASE ? 1 : 0;
+    if (tabs != nullptr) {
+      Row.Titles = Texts(*tabs->Tabs());
+      Row.Current = tabs->TabIndex();
+    }
     const int index = Row.At(x(), Fl::event_x());
     if (tabs != nullptr && index >= 0) Act([tabs, index] { UserPick(*tabs, index); });
     return 1;
@@ -245,6 +249,7 @@ class TNotebookWidget : public Fl_Group, public TControlLink {
     auto* notebook = DynCast<TTabbedNotebook>(Control);
     if (event == FL_KEYBOARD || event == FL_KEYUP) return 0;
     if (event == FL_PUSH && Fl::event_y() < y() + TTabRow::kHeight) {
+      if (notebook != nullptr) ShowTabs(*notebook);
       const int index = Row.At(x(), Fl::event_x());
       if (notebook != nullptr && index >= 0) Act([notebook, index] { UserPick(*notebook, index); });
       return 1;

@@ -55,7 +55,14 @@ class TClickWidget : public W, public TControlLink {
 };
 using TButtonWidget = TClickWidget<Fl_Button, true>;
 using TCheckWidget = TClickWidget<Fl_Check_Button, false>;
-using TLabelWidget = TClickWidget<Fl_Box, false>;
+// Text drawn from the left edge of the bounds (a box's label keeps a margin),
+// over the parent's surface, past the bounds when a stored width is too
+// narrow for the font here.
+class TLabelWidget : public TClickWidget<Fl_Box, false> {
+ public:
+  TLabelWidget(int x, int y, int w, int h) : TClickWidget(x, y, w, h) { box(FL_NO_BOX); }
+  void draw() override { draw_label(x(), y(), w(), h(), align()); }
+};
 
 // Edits and memos: the control edits its text; the widget shows it.
 template <class W>
@@ -90,6 +97,7 @@ class TContainerWidget : public Fl_Group, public TControlLink {
   TContainerWidget(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
     resizable(nullptr);
     box(FL_FLAT_BOX);
+    labeltype(FL_NO_LABEL);  // a tab page's title is on its tab
   }
   int handle(int event) override {
     if (event == FL_KEYBOARD || event == FL_KEYUP) return 0;
@@ -164,7 +172,7 @@ Fl_Align LabelAlign(const TLabel& label) {
   Fl_Align align = FL_ALIGN_INSIDE | FL_ALIGN_TOP;
   if (label.Alignment() == taLeftJustify) align |= FL_ALIGN_LEFT;
   if (label.Alignment() == taRightJustify) align |= FL_ALIGN_RIGHT;
-  align |= label.WordWrap() ? FL_ALIGN_WRAP : FL_ALIGN_CLIP;
+  if (label.WordWrap()) align |= FL_ALIGN_WRAP;
   return align;
 }
 
@@ -180,6 +188,7 @@ void ShowText(TControl& control, Fl_Widget& widget) {
   } else if (auto* label = DynCast<TLabel>(&control)) {
     widget.copy_label(LabelText(label->Caption(), label->ShowAccelChar()).c_str());
     widget.align(LabelAlign(*label));
+    if (Fl_Group* parent = widget.parent()) parent->redraw();  // the old text goes
   } else if (!UpdateListWidget(control, widget, TPeerChange::Text)) {
     widget.copy_label(LabelText(control.Caption()).c_str());
   }
@@ -259,8 +268,11 @@ Fl_Widget* WidgetOfPeer(const TControl& control) {
 int MenuBarHeight(const TForm& form) { return form.Menu() != nullptr ? kMenuBarHeight : 0; }
 
 void PlaceWidget(TControl& control) {
-  Fl_Widget* widget = WidgetOfPeer(control);
-  if (widget == nullptr) return;
+  if (Fl_Widget* widget = WidgetOfPeer(control)) PlaceWidget(control, *widget);
+}
+
+void PlaceWidget(TControl& control, Fl_Widget& shown) {
+  Fl_Widget* widget = &shown;
   if (auto* form = DynCast<TForm>(&control)) {
     const TPoint origin = form->ClientOrigin();
     widget->resize(origin.X, origin.Y, form->ClientWidth(), form->ClientHeight() + MenuBarHeight(*form));
@@ -307,7 +319,7 @@ std::unique_ptr<TPeer> MakePeer(TControl& control) {
 
 void UpdateWidget(TControl& control, Fl_Widget& widget, TPeerChange change) {
   switch (change) {
-    case TPeerChange::Bounds: return PlaceWidget(control);
+    case TPeerChange::Bounds: return PlaceWidget(control, widget);
     case TPeerChange::Text: return ShowText(control, widget);
     case TPeerChange::Visible: return ShowVisible(control, widget);
     case TPeerChange::Enabled:

@@ -53,6 +53,7 @@ bool UpdateListWidget(TControl& control, Fl_Widget& widget, TPeerChange change);
 // Places a control's widget where the control's bounds say, relative to its
 // window (controls are placed below the form's menu bar), and its children.
 void PlaceWidget(TControl& control);
+void PlaceWidget(TControl& control, Fl_Widget& widget);
 // The height of a form's menu bar: 0 without a menu.
 int MenuBarHeight(const TForm& form);
 
