@@ -26,6 +26,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_File_Input.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
@@ -321,6 +322,50 @@ TEST_F(WindowingTest, AMessageBoxAndAFileDialogAreAnsweredInTheirWindows) {
   ASSERT_TRUE(dialog->Execute());
   EXPECT_EQ(title, "Save translations");
   EXPECT_EQ(fs::path(dialog->FileName()).filename(), "chosen.txt");
+}
+
+TEST_F(WindowingTest, KeysReachTheFocusedControlOrTheDialogButtons) {
+  TOwned<TForm> form(new TForm(&Application()));
+  form->SetName("KeyForm");
+  form->SetClientWidth(300);
+  form->SetClientHeight(200);
+  auto add = [&form](TControl* control, int top, int height) {
+    control->SetParent(form.get());
+    control->SetBounds(10, top, 150, height);
+  };
+  auto* edit = new TEdit(form.get());
+  add(edit, 10, 24);
+  auto* memo = new TMemo(form.get());
+  add(memo, 40, 80);
+  auto* ok = new TButton(form.get());
+  add(ok, 130, 25);
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  auto* cancel = new TButton(form.get());
+  add(cancel, 160, 25);
+  cancel->SetCancel(true);
+  cancel->SetModalResult(mrCancel);
+  std::vector<std::string> order;
+  edit->OnExit = [&order](TObject*) { order.push_back("exit edit"); };
+  memo->OnEnter = [&order](TObject*) { order.push_back("enter memo"); };
+  memo->OnChange = [&order](TObject*) { order.push_back("memo changed"); };
+
+  WhenModal(0.2, [&](Fl_Window& window) {
+    InjectClick(*WidgetOf(*edit));
+    InjectKey(window, 'a', "a");
+    InjectKey(window, 'b', "B");
+    EXPECT_EQ(edit->Text(), "aB");
+    EXPECT_STREQ(static_cast<Fl_Input*>(WidgetOf(*edit))->value(), "aB");
+    InjectClick(*WidgetOf(*memo));
+    InjectKey(window, FL_Escape, "\x1b");  // the memo's, not the Cancel button's
+    EXPECT_EQ(form->ModalResult(), mrNone);
+    InjectKey(window, 'x', "x");
+    EXPECT_STREQ(static_cast<Fl_Input*>(WidgetOf(*memo))->value(), memo->Text().c_str());
+    InjectClick(*WidgetOf(*edit));
+    InjectKey(window, FL_Enter, "\r");  // the default button
+  });
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_EQ(order, (std::vector<std::string>{"exit edit", "enter memo", "memo changed"}));
 }
 
 }  // namespace

@@ -344,8 +344,10 @@ void UpdateWidget(TControl& control, Fl_Widget& widget, TPeerChange change) {
 
 namespace {
 std::set<TFormWindow*>& Windows() {
-  static std::set<TFormWindow*> windows;
-  return windows;
+  // Never destroyed: windows whose deletion the toolkit deferred go at exit,
+  // after the statics.
+  static auto* windows = new std::set<TFormWindow*>;
+  return *windows;
 }
 
 std::uint16_t VirtualKeyOf(int key) {
@@ -428,7 +430,11 @@ void TFormWindow::Closed(Fl_Widget* widget, void*) {
 
 int TFormWindow::handle(int event) {
   TForm* form = Form();
-  if (form != nullptr && event == FL_KEYBOARD && KeyToForm(*form)) return 1;
+  // A key comes as a shortcut when no widget of the window has the toolkit's
+  // focus; it is the form's all the same.
+  const bool focusHere = Fl::focus() != nullptr && Fl::focus()->window() == this;
+  if (form != nullptr && (event == FL_KEYBOARD || (event == FL_SHORTCUT && !focusHere)) && KeyToForm(*form))
+    return 1;
   return Fl_Double_Window::handle(event);
 }
 
@@ -448,6 +454,8 @@ void TFormWindow::Sync() {
     RemoveCloseBox(*this);
     closeBoxRemoved_ = true;
   }
+  // One widget has the toolkit's focus: it follows the modal form, if any.
+  if (CurrentModalForm() != nullptr && CurrentModalForm() != form) return;
   TWinControl* active = form->ActiveControl();
   Fl_Widget* focus = active != nullptr ? WidgetOfPeer(*active) : nullptr;
   if (focus != nullptr && focus->visible_r() && Fl::focus() != focus) Fl::focus(focus);
