@@ -224,6 +224,13 @@ void ShowState(TControl& control, Fl_Widget& widget) {
 }
 
 void ShowVisible(TControl& control, Fl_Widget& widget) {
+  auto* form = DynCast<TForm>(&control);
+  if (form != nullptr && form->Visible() && !static_cast<Fl_Window&>(widget).shown()) {
+    // Modal or not is told to the toolkit before each showing.
+    auto& window = static_cast<Fl_Window&>(widget);
+    window.clear_modal_states();
+    if (form->Modal()) window.set_modal();
+  }
   if (control.Visible()) {
     widget.show();
   } else {
@@ -308,12 +315,7 @@ std::unique_ptr<TPeer> MakePeer(TControl& control) {
                              TPeerChange::Selection, TPeerChange::Checked, TPeerChange::Enabled,
                              TPeerChange::Bounds})
     UpdateWidget(control, *widget, change);
-  if (form == nullptr) {
-    ShowVisible(control, *widget);
-  } else if (form->Visible()) {
-    if (form->Modal()) static_cast<Fl_Window*>(widget)->set_modal();
-    widget->show();
-  }
+  if (form == nullptr || form->Visible()) ShowVisible(control, *widget);
   return peer;
 }
 
