@@ -26,6 +26,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_File_Input.H>
+#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Return_Button.H>
@@ -294,7 +295,7 @@ TEST_F(WindowingTest, TheAboutBoxEnablesItsButtonAfterTheWait) {
   EXPECT_EQ(CurrentModalForm(), nullptr);
 }
 
-TEST_F(WindowingTest, AMessageBoxAndAFileDialogAreAnsweredInTheirWindows) {
+TEST_F(WindowingTest, AMessageBoxAFileDialogAndTheFontDialogAreAnsweredInTheirWindows) {
   WhenModal(0.2, [](Fl_Window& box) {
     Fl_Button* no = FindWidget<Fl_Button>(box, [](Fl_Button& b) { return b.label() && std::string(b.label()) == "&No"; });
     ASSERT_NE(no, nullptr);
@@ -322,6 +323,23 @@ TEST_F(WindowingTest, AMessageBoxAndAFileDialogAreAnsweredInTheirWindows) {
   ASSERT_TRUE(dialog->Execute());
   EXPECT_EQ(title, "Save translations");
   EXPECT_EQ(fs::path(dialog->FileName()).filename(), "chosen.txt");
+
+  // The font dialog lists the installed families; the one picked is the font's.
+  TOwned<TFontDialog> fonts(new TFontDialog(nullptr));
+  fonts->Font()->SetName("Ariel");  // not installed: the default sans is proposed
+  std::string picked;
+  WhenModal(0.3, [&picked](Fl_Window& dialog) {
+    Fl_Hold_Browser* families = FindWidget<Fl_Hold_Browser>(dialog);
+    ASSERT_NE(families, nullptr);
+    ASSERT_GT(families->size(), 1);
+    ASSERT_GT(families->value(), 0) << "the default sans family is not proposed";
+    const int other = families->value() == 1 ? 2 : 1;
+    families->select(other);
+    picked = families->text(other);
+    InjectClick(*FindWidget<Fl_Return_Button>(dialog));
+  });
+  ASSERT_TRUE(fonts->Execute());
+  EXPECT_EQ(fonts->Font()->Name(), picked);
 }
 
 TEST_F(WindowingTest, KeysReachTheFocusedControlOrTheDialogButtons) {

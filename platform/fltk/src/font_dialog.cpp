@@ -41,7 +41,7 @@ class TFontDialogWindow {
     Fl_Group::current(saved);
 
     for (const std::string& family : InstalledFamilies()) families_->add(family.c_str());
-    SelectText(*families_, FamilyInstalled(font.Name()) ? font.Name() : "Sans");
+    SelectText(*families_, FamilyInstalled(font.Name()) ? font.Name() : DefaultSansFamily());
     for (const char* style : kStyles) styles_->add(style);
     const bool bold = font.Style().Contains(fsBold), italic = font.Style().Contains(fsItalic);
     styles_->select((bold ? 2 : 0) + (italic ? 1 : 0) + 1);

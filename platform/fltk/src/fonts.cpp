@@ -44,6 +44,24 @@ std::vector<std::string> InstalledFamilies() {
   return families;
 }
 
+std::string DefaultSansFamily() {
+  static const std::string family = [] {
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans"));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    std::string name = "sans";
+    FcChar8* found = nullptr;
+    if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch)
+      name = reinterpret_cast<const char*>(found);
+    if (match != nullptr) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return name;
+  }();
+  return family;
+}
+
 bool FamilyInstalled(const std::string& family) {
   static std::map<std::string, bool> known;
   auto [at, added] = known.try_emplace(family, false);
@@ -58,7 +76,7 @@ TFlFont FlFontOf(const TFont& font) {
   const bool bold = font.Style().Contains(fsBold), italic = font.Style().Contains(fsItalic);
   // The first character tells the toolkit the style: plain, Bold, Italic, both (P).
   const char style = bold ? (italic ? 'P' : 'B') : (italic ? 'I' : ' ');
-  const std::string family = FamilyInstalled(font.Name()) ? font.Name() : "sans";
+  const std::string family = FamilyInstalled(font.Name()) ? font.Name() : DefaultSansFamily();
   const std::string key = style + family;
   auto at = faces.find(key);
   if (at == faces.end()) {

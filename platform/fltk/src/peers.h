@@ -74,6 +74,9 @@ TFlFont FlFontOf(const TFont& font);
 // The font families fontconfig lists, sorted, each once.
 std::vector<std::string> InstalledFamilies();
 bool FamilyInstalled(const std::string& family);
+// The family fontconfig gives for "sans": the one shown for a name that is
+// not installed.
+std::string DefaultSansFamily();
 Fl_Color FlColorOf(TColor color);
 // A caption as an FLTK label: "&" marks the accelerator in both; a label that
 // shows no accelerator doubles it.
