@@ -236,11 +236,22 @@ TEST_F(WindowingTest, AClickOnTheDemosLanguageMenuSwitchesTheLabels) {
   const std::string before = date->Caption();
   const TPicture first = PictureOfForm(*demo);
 
-  // The menu opens on a click on its title; its own loop then takes the
-  // keys that walk down to the entry and choose it.
-  WhenModal(0.2, [german](Fl_Window& menu) {
-    for (int i = 0; i <= german; ++i) InjectKey(menu, FL_Down);
-    InjectKey(menu, FL_Enter, "\r");
+  // The menu opens on a click on its title; in the menu's own loop a click
+  // on the entry (its rows are of equal height) chooses it.
+  const int entries = language->Count();
+  WhenModal(0.2, [german, entries](Fl_Window& menu) {
+    const int rowHeight = (menu.h() - 6) / entries;
+    Fl::e_x_root = menu.x_root() + menu.w() / 2;
+    Fl::e_y_root = menu.y_root() + 3 + german * rowHeight + rowHeight / 2;
+    Fl::e_x = Fl::e_x_root - menu.x_root();
+    Fl::e_y = Fl::e_y_root - menu.y_root();
+    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+    Fl::e_is_click = 0;
+    Fl::e_state = FL_BUTTON1;
+    Fl::handle(FL_MOVE, &menu);
+    Fl::handle(FL_PUSH, &menu);
+    Fl::e_state = 0;
+    Fl::handle(FL_RELEASE, &menu);
   });
   InjectClick(*bar, 20, bar->h() / 2);
   Fl::wait(0.05);
