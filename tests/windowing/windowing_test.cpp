@@ -53,7 +53,7 @@ double Differing(const TPicture& a, const TPicture& b, int x = 0, int y = 0, int
   int differing = 0;
   for (int row = y; row < y + h; ++row)
     for (int col = x; col < x + w; ++col) {
-      const std::size_t at = (static_cast<std::size_t>(row) * static_cast<std::size_t>(a.Width) + static_cast<std::size_t>(col)) * 3;
+      const auto at = static_cast<std::size_t>(row * a.Width + col) * 3;
       for (std::size_t c = 0; c < 3; ++c)
         if (std::abs(a.Rgb[at + c] - b.Rgb[at + c]) > 24) {
           ++differing;
@@ -212,7 +212,8 @@ TEST_F(WindowingTest, EachEditorPageIsShownByAClickOnItsTabAndDrawn) {
   const int top = tabs.y() + TTabbedNotebook::kPageTop;
   for (std::size_t a = 0; a < pictures.size(); ++a)
     for (std::size_t b = a + 1; b < pictures.size(); ++b)
-      EXPECT_GT(Differing(pictures[a], pictures[b], tabs.x(), top, tabs.w(), tabs.h() - TTabbedNotebook::kPageTop), 0.01)
+      EXPECT_GT(Differing(pictures[a], pictures[b], tabs.x(), top, tabs.w(), tabs.h() - TTabbedNotebook::kPageTop),
+                0.01)
           << "pages " << a << " and " << b;
   InjectClick(tabs, tabAt[0], 10);
   EXPECT_LT(Differing(PictureOfForm(*editor), pictures[0]), 0.005);
@@ -308,7 +309,8 @@ TEST_F(WindowingTest, TheAboutBoxEnablesItsButtonAfterTheWait) {
 
 TEST_F(WindowingTest, AMessageBoxAFileDialogAndTheFontDialogAreAnsweredInTheirWindows) {
   WhenModal(0.2, [](Fl_Window& box) {
-    Fl_Button* no = FindWidget<Fl_Button>(box, [](Fl_Button& b) { return b.label() && std::string(b.label()) == "&No"; });
+    auto isNo = [](Fl_Button& b) { return b.label() != nullptr && std::string(b.label()) == "&No"; };
+    Fl_Button* no = FindWidget<Fl_Button>(box, isNo);
     ASSERT_NE(no, nullptr);
     InjectClick(*no);
   });

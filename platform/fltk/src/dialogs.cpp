@@ -165,7 +165,8 @@ std::string ChooserPattern(const std::string& filter) {
       masks.push_back(parts[i + 1].substr(from, semi - from));
     masks.push_back(parts[i + 1].substr(from));
     std::string pattern;
-    if (std::find(masks.begin(), masks.end(), "*.*") != masks.end() || std::find(masks.begin(), masks.end(), "*") != masks.end()) {
+    const auto any = [&masks](const char* mask) { return std::find(masks.begin(), masks.end(), mask) != masks.end(); };
+    if (any("*.*") || any("*")) {
       pattern = "*";
     } else if (masks.size() == 1) {
       pattern = masks.front();
