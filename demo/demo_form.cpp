@@ -68,6 +68,13 @@ namespace {
 const bool kRegistered = (RegisterClass(TDemoForm::StaticClass()), true);
 }  // namespace
 
+void ShowDemoForm() {
+  (void)kRegistered;
+  Application().SetTitle("Lexivar demo");
+  TOwned<TDemoForm> form(new TDemoForm(nullptr));
+  form->ShowModal();
+}
+
 void RunDemoForm(std::ostream& out) {
   (void)kRegistered;
   Application().SetTitle("Lexivar demo");

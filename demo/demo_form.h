@@ -32,3 +32,5 @@ class TDemoForm : public platform::TForm {
 // locale of the "Language" menu in turn; prints the form's snapshot first
 // and the labels after each pick.
 void RunDemoForm(std::ostream& out);
+// With a display: shows the form until the person closes it.
+void ShowDemoForm();

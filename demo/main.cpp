@@ -1,5 +1,6 @@
 // The demo application: a form whose TLexivar switches the regional settings
-// from a "Language" menu. Without a display the scripted user drives it.
+// from a "Language" menu. With a display it is a window that runs until
+// closed; without one (or with --headless) the scripted user drives it.
 // Options add the earlier reports:
 //   --locale-report      the packages' classes and every regional setting of
 //                        the user's default locale
@@ -15,6 +16,7 @@
 #include "locale_report.h"
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
+#include "platform/fltk/windowing.h"
 #include "platform/locale/locale_services.h"
 #include "platform/rtti/class_info.h"
 #include "platform/rtti/class_registry.h"
@@ -23,10 +25,11 @@ namespace {
 
 struct TOptions {
   bool localeReport = false;
+  bool headless = false;
   std::vector<std::string> formFiles;
 };
 
-const char kUsage[] = "usage: lxvdemo [--locale-report] [--form-report FILE]...\n";
+const char kUsage[] = "usage: lxvdemo [--headless] [--locale-report] [--form-report FILE]...\n";
 
 void PrintLocaleReports(std::ostream& out) {
   out << Lxv::PackageDescription() << " (" << Lxv::PackageName() << ")\n";
@@ -44,7 +47,9 @@ int main(int argc, char** argv) {
   TOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--locale-report") {
+    if (arg == "--headless") {
+      options.headless = true;
+    } else if (arg == "--locale-report") {
       options.localeReport = true;
     } else if (arg == "--form-report" && i + 1 < argc) {
       options.formFiles.push_back(argv[++i]);
@@ -67,8 +72,12 @@ int main(int argc, char** argv) {
     std::cout << "\n";
   }
   try {
-    std::cout << "No display: the scripted user runs the main form.\n";
-    RunDemoForm(std::cout);
+    if (platform::UseWindowsWhenDisplayed(options.headless)) {
+      ShowDemoForm();
+    } else {
+      std::cout << "No display: the scripted user runs the main form.\n";
+      RunDemoForm(std::cout);
+    }
   } catch (const platform::Exception& e) {
     std::cerr << "lxvdemo: " << e.what() << '\n';
     status = 1;

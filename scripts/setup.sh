@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
-needed=(cmake g++ clang libclang-rt-14-dev make libgtest-dev libgmock-dev googletest libbenchmark-dev libicu-dev pkg-config)
+needed=(cmake g++ clang libclang-rt-14-dev make libgtest-dev libgmock-dev googletest libbenchmark-dev libicu-dev pkg-config
+        libfltk1.3-dev libfontconfig-dev libpng-dev xvfb xauth)
 missing=()
 for pkg in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")

@@ -1,6 +1,8 @@
-// lxvdesign: a design environment without a display. It loads one design
-// package, calls its registration, and designs one form at a time from
-// commands given on the command line, in a script file or typed at a prompt.
+// lxvdesign: a design environment. It loads one design package, calls its
+// registration, and designs one form at a time from commands given on the
+// command line, in a script file or typed at a prompt. Dialogs (the editors')
+// meet the scriptable user, or, with a display and no script, a person in
+// real windows (not with --headless).
 #include <unistd.h>
 
 #include <fstream>
@@ -13,15 +15,19 @@
 #include "platform/base/host_generation.h"
 #include "platform/forms/application.h"
 #include "platform/forms/headless.h"
+#if LXVDESIGN_WINDOWS
+#include "platform/fltk/windowing.h"
+#endif
 #include "session.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: lxvdesign -p PACKAGE [-c COMMAND]... [SCRIPT | -]\n"
+  std::cerr << "usage: lxvdesign [--headless] -p PACKAGE [-c COMMAND]... [SCRIPT | -]\n"
                "  PACKAGE  a package file, or a name (LxvD4) looked up in the library folder\n"
                "  COMMAND  a design command; SCRIPT a file of them ('-': standard input)\n"
                "  Without commands or a script, commands are read from standard input.\n"
+               "  With a display and no script the dialogs open as windows, unless --headless.\n"
                "  'lxvdesign -h' lists the commands.\n";
   return 2;
 }
@@ -70,9 +76,12 @@ int main(int argc, char** argv) {
   std::string package;
   std::vector<std::string> commands;
   std::string script;
+  bool headlessAsked = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "-p" || arg == "-c") && i + 1 < argc) {
+    if (arg == "--headless") {
+      headlessAsked = true;
+    } else if ((arg == "-p" || arg == "-c") && i + 1 < argc) {
       (arg == "-p" ? package : commands.emplace_back()) = argv[++i];
     } else if (arg == "-h" || arg == "--help") {
       lxvdesign::TDesignSession::PrintHelp(std::cout);
@@ -99,6 +108,12 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+#if LXVDESIGN_WINDOWS
+  // A script speaks to the scripted user; a person gets windows.
+  if (script.empty()) platform::UseWindowsWhenDisplayed(headlessAsked);
+#else
+  (void)headlessAsked;
+#endif
   lxvdesign::TDesignSession session(std::cout, headless.User());
   for (std::size_t i = 0; i < commands.size(); ++i) {
     try {

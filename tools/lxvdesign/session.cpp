@@ -10,6 +10,7 @@
 #include "platform/design/palette.h"
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/headless.h"
 #include "platform/forms/user.h"
 #include "platform/rtti/class_registry.h"
 #include "platform/rtti/published.h"
@@ -266,6 +267,7 @@ void TDesignSession::Check(const TArgs& args) {
 }
 
 void TDesignSession::User(const TArgs& args) {
+  platform::ScriptedUser();  // raises when a person sits at real windows
   const std::string& step = args[0];
   const auto arg = [&]() -> const std::string& {
     if (args.size() < 2) throw Exception("Usage: user " + step + " ARGUMENT");
