@@ -1,0 +1,102 @@
+// Settings files from the fuzzer, read through TRegIniFile. The sections and
+// names the file seems to hold are read as text, integers and Booleans; each
+// of the first three is then written back changed and must read back as written, in that store
+// and in a second one open on the same key. A value the store cannot hold
+// raises ERegistryException; anything else is a finding.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/base/text.h"
+#include "platform/settings/reg_ini_file.h"
+
+namespace {
+
+// One settings directory per process, in memory where there is such a file
+// system, removed at exit.
+struct TScratchDirectory {
+  std::filesystem::path path;
+  TScratchDirectory() {
+    std::error_code ec;
+    const std::filesystem::path base =
+        std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+    path = base / ("lxv-fuzz-settings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(path);
+    platform::SetSettingsDirectory(path.string());
+  }
+  ~TScratchDirectory() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+};
+
+const std::string& StoreFile() {
+  static const TScratchDirectory directory;
+  static const std::string file = [] {
+    std::string name = platform::TRegIniFile("Fuzz\\Store").FileName();
+    std::filesystem::create_directories(std::filesystem::path(name).parent_path());
+    return name;
+  }();
+  return file;
+}
+
+// (section, name) pairs as the lines of the text suggest them; at most eight.
+std::vector<std::pair<std::string, std::string>> Entries(std::string_view text) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::string section;
+  std::size_t start = 0;
+  while (start < text.size() && entries.size() < 8) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    const std::string trimmed = platform::Trim(line);
+    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
+      section = std::string(line.substr(line.find('[') + 1, line.rfind(']') - line.find('[') - 1));
+    } else if (const std::size_t eq = line.find('='); eq != std::string_view::npos) {
+      entries.emplace_back(section, platform::Trim(line.substr(0, eq)));
+    }
+  }
+  return entries;
+}
+
+void WriteAndReadBack(platform::TRegIniFile& store, const std::string& section, const std::string& name,
+                      int number) {
+  const platform::TRegIniFile other("Fuzz\\Store");
+  try {
+    store.WriteString(section, name, "v" + std::to_string(number));
+  } catch (const platform::ERegistryException&) {
+    return;  // a section or name the format cannot hold
+  }
+  if (other.ReadString(section, name, "") != "v" + std::to_string(number)) std::abort();
+  store.WriteInteger(section, name, -number);
+  if (other.ReadInteger(section, name, 1) != -number) std::abort();
+  store.WriteBool(section, name, number % 2 == 0);
+  if (other.ReadBool(section, name, number % 2 != 0) != (number % 2 == 0)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  std::ofstream(StoreFile(), std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(size));
+  platform::TRegIniFile store("Fuzz\\Store");
+  const auto entries = Entries(text);
+  for (const auto& [section, name] : entries) {
+    store.ReadString(section, name, "");
+    store.ReadInteger(section, name, 0);
+    store.ReadBool(section, name, false);
+  }
+  // Writing is slow (each write replaces the file): three entries are enough.
+  for (std::size_t i = 0; i < entries.size() && i < 3; ++i)
+    WriteAndReadBack(store, entries[i].first, entries[i].second, static_cast<int>(i) + 1);
+  return 0;
+}
