@@ -1,7 +1,7 @@
 // Settings files from the fuzzer, read through TRegIniFile. The sections and
-// names the file seems to hold are read as text, integers and Booleans; each
-// of the first three is then written back changed and must read back as written, in that store
-// and in a second one open on the same key. A value the store cannot hold
+// names the file seems to hold are read as text, integers and Booleans; the
+// first three are then written back changed and must read back as written
+// through a second store open on the same key. A value the store cannot hold
 // raises ERegistryException; anything else is a finding.
 #include <unistd.h>
 
@@ -68,19 +68,21 @@ std::vector<std::pair<std::string, std::string>> Entries(std::string_view text) 
   return entries;
 }
 
+// The i-th entry is written as text, an integer or a Boolean in turn.
 void WriteAndReadBack(platform::TRegIniFile& store, const std::string& section, const std::string& name,
-                      int number) {
+                      int i) {
   const platform::TRegIniFile other("Fuzz\\Store");
+  const std::string text = "v" + std::to_string(i);
   try {
-    store.WriteString(section, name, "v" + std::to_string(number));
+    if (i % 3 == 0) store.WriteString(section, name, text);
+    if (i % 3 == 1) store.WriteInteger(section, name, -i);
+    if (i % 3 == 2) store.WriteBool(section, name, i % 2 == 0);
   } catch (const platform::ERegistryException&) {
     return;  // a section or name the format cannot hold
   }
-  if (other.ReadString(section, name, "") != "v" + std::to_string(number)) std::abort();
-  store.WriteInteger(section, name, -number);
-  if (other.ReadInteger(section, name, 1) != -number) std::abort();
-  store.WriteBool(section, name, number % 2 == 0);
-  if (other.ReadBool(section, name, number % 2 != 0) != (number % 2 == 0)) std::abort();
+  if (i % 3 == 0 && other.ReadString(section, name, "") != text) std::abort();
+  if (i % 3 == 1 && other.ReadInteger(section, name, 1) != -i) std::abort();
+  if (i % 3 == 2 && other.ReadBool(section, name, i % 2 != 0) != (i % 2 == 0)) std::abort();
 }
 
 }  // namespace
@@ -97,6 +99,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // Writing is slow (each write replaces the file): three entries are enough.
   for (std::size_t i = 0; i < entries.size() && i < 3; ++i)
-    WriteAndReadBack(store, entries[i].first, entries[i].second, static_cast<int>(i) + 1);
+    WriteAndReadBack(store, entries[i].first, entries[i].second, static_cast<int>(i));
   return 0;
 }
