@@ -3,7 +3,9 @@
 // the save the file gives back exactly the saved table, whatever other lines
 // it holds (for inputs too short for the 4095-byte cut, which makes loading
 // see a long line's key field differently). A conversion error (a malformed
-// tag of the owner) is expected.
+// tag of the owner) is expected. The file is also loaded through a
+// translator component of owner "F", whose locale list is then rebuilt from
+// the table's hexadecimal locale prefixes.
 #include <unistd.h>
 
 #include <cstddef>
@@ -14,10 +16,12 @@
 #include <fstream>
 #include <string>
 
+#include "Lxv/Lexivar.h"
 #include "Lxv/SortList.h"
 #include "Lxv/TranslationFile.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/text.h"
+#include "platform/classes/component.h"
 
 namespace {
 
@@ -54,6 +58,28 @@ void CheckSavedTableReadsBack(const Lxv::TSortList& table, std::int32_t tag) {
   if (!back.Equals(table)) std::abort();
 }
 
+// Made once: a translator reads the locale catalogue when it is created.
+Lxv::TLexivar& Translator() {
+  static const platform::TOwned<platform::TComponent> owner = [] {
+    platform::TOwned<platform::TComponent> form(new platform::TComponent(nullptr));
+    form->SetName("F");
+    new Lxv::TLexivar(form.get());
+    return form;
+  }();
+  return *static_cast<Lxv::TLexivar*>(owner->Components(0));
+}
+
+void LoadThroughTranslator() {
+  Lxv::TLexivar& translator = Translator();
+  translator.Translations()->Clear();
+  try {
+    if (!translator.LoadFrom(FilePath())) std::abort();
+  } catch (const platform::EConvertError&) {
+  }
+  CheckSorted(*translator.Translations());
+  translator.UpdateLangList();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckSorted(table);
   }
+  LoadThroughTranslator();
   Lxv::TSortList table;
   FillTable(table);
   try {
