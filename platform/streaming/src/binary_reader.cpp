@@ -136,7 +136,10 @@ void TBinaryReader::ReadStringPayload(TValueType type, std::string& into) {
   CheckAvailable(length);
   if (length == 0) return into.clear();
   Fill(length);
-  into.assign(buffer_.data() + pos_, length);
+  const char* text = buffer_.data() + pos_;
+  // Building a new string outright costs less than growing an empty one.
+  if (into.capacity() < length) into = std::string(text, length);
+  else into.assign(text, length);
   pos_ += length;
 }
 

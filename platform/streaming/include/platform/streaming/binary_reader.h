@@ -4,8 +4,10 @@
 // show or convert form data use it alone. Every malformed input raises
 // EReadError naming what was wrong and the stream offset where it was found.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/base/host_generation.h"
@@ -14,6 +16,24 @@
 namespace platform {
 
 class TStream;
+
+// Leaves the elements that a resize adds uninitialised: the read buffer grows
+// only to be overwritten by the stream, so zeroing it first is wasted work.
+template <class T>
+struct TUninitialisedAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = TUninitialisedAllocator<U>;
+  };
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
 
 class TBinaryReader {
  public:
@@ -105,7 +125,7 @@ class TBinaryReader {
 
   TStream& input_;
   int generation_;
-  std::vector<char> buffer_;
+  std::vector<char, TUninitialisedAllocator<char>> buffer_;
   std::size_t pos_ = 0;
   std::int64_t base_ = 0;  // stream offset of buffer_[0]
   std::int64_t end_ = 0;   // stream size
