@@ -35,12 +35,7 @@ void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
 void TStringItems::Insert(int index, TStringItem item) {
   // Appends fill blocks to the brim and then open a new one, so that loading
   // a list moves nothing.
-  if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) {
-    // A block holds one item past the brim before it splits; room for all of
-    // them up front saves moving every line each time the block would grow.
-    blocks_.emplace_back().items.reserve(kMaxBlock + 1);
-    starts_.push_back(size_);
-  }
+  if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) OpenBlock();
   // An append goes to the last block; anything else to the block holding index.
   const std::size_t b = index >= size_ ? blocks_.size() - 1 : Locate(index);
   auto& items = blocks_[b].items;
@@ -52,6 +47,21 @@ void TStringItems::Insert(int index, TStringItem item) {
   ++size_;
   ShiftStarts(b + 1, 1);
   if (items.size() > kMaxBlock) Split(b);
+}
+
+void TStringItems::OpenBlock() {
+  // A block holds one item past the brim before it splits; room for all of
+  // them up front saves moving every line each time the block would grow.
+  blocks_.emplace_back().items.reserve(kMaxBlock + 1);
+  starts_.push_back(size_);
+}
+
+void TStringItems::Append(std::vector<std::string>&& texts) {
+  for (std::string& text : texts) {
+    if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
+    blocks_.back().items.push_back(TStringItem{std::move(text), nullptr});
+    ++size_;
+  }
 }
 
 void TStringItems::Split(std::size_t b) {

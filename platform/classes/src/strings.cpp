@@ -198,7 +198,7 @@ void TStringList::AddStrings(std::vector<std::string>&& lines) {
   if (sorted_) return TStrings::AddStrings(std::move(lines));
   if (lines.empty()) return;
   Changing();
-  for (std::string& line : lines) items_.Insert(items_.Size(), TStringItem{std::move(line), nullptr});
+  items_.Append(std::move(lines));
   Changed();
 }
 

@@ -21,6 +21,8 @@ class TStringItems {
   TStringItem& At(int index) { return Item(index); }
   const TStringItem& At(int index) const { return Item(index); }
   void Insert(int index, TStringItem item);
+  // Moves the texts in after the last item, without objects.
+  void Append(std::vector<std::string>&& texts);
   void Erase(int index);
   void Clear();
   std::vector<TStringItem> TakeAll();
@@ -42,6 +44,7 @@ class TStringItems {
   TStringItem& Item(int index) const;
   std::size_t Locate(int index) const;  // block holding index (index < size_)
   std::size_t LocateBetween(int index, std::size_t first, std::size_t last) const;
+  void OpenBlock();  // a new last block
   void Split(std::size_t block);
   void ShiftStarts(std::size_t fromBlock, int delta);
 
