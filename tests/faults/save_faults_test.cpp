@@ -4,8 +4,12 @@
 // after the rename (flushing the folder) leaves the new file and no error.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -66,9 +70,11 @@ TSave Raising(std::function<void()> save) {
   };
 }
 
+// The lock file a translation file's save leaves beside it is no leftover.
 std::set<std::string> Listing(const fs::path& dir) {
   std::set<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) names.insert(entry.path().string());
+  for (const auto& entry : fs::recursive_directory_iterator(dir))
+    if (entry.path().extension() != ".lock") names.insert(entry.path().string());
   return names;
 }
 
@@ -168,6 +174,33 @@ TEST_F(SaveFaults, TranslationFiles) {
   testing_support::WriteAll(file, ReadAll(Data("orders_trans.txt")));
   lexivar->SetFileName(file);
   ExpectEveryFaultSurvived("Storage", file, Raising<platform::EFCreateError>([&] { lxvtest::WriteForm(*form); }));
+}
+
+// A save interrupted by SIGTERM or SIGINT leaves no temporary once the
+// tools' handler is installed, and the process still ends by the signal.
+TEST(SignalDuringSave, TheTemporaryIsRemoved) {
+  for (const int signal : {SIGTERM, SIGINT}) {
+    testing_support::TempDir dir;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      platform::RemoveTemporariesOnSignal();
+      const TFileFaultInjector slow(0, 0, 1);  // one byte a write: long enough to be caught at it
+      platform::WriteFileAtomically(dir.File("target.txt"), std::string(std::size_t{64} << 20, 'x'));
+      ::_exit(0);
+    }
+    bool seen = false;
+    for (int wait = 0; wait < 10000 && !seen; ++wait) {
+      ::usleep(1000);
+      seen = !fs::is_empty(dir.Path());
+    }
+    ::kill(child, signal);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_TRUE(fs::is_empty(dir.Path())) << (*fs::directory_iterator(dir.Path())).path();
+  }
 }
 
 TEST_F(SaveFaults, SettingsStore) {

@@ -117,6 +117,21 @@ TEST_F(Storage, ANameWithADirectoryIsUsedAsItStands) {
   EXPECT_TRUE(fs::exists(dir.Path() / "sub" / "relative.txt"));
 }
 
+// A form written elsewhere may lack "Storage": the file is merged all the
+// same, once, before the startup locale is applied.
+TEST_F(Storage, AFormWithoutStorageStillMergesTheFile) {
+  const std::string name = dir.File("nostorage.txt");
+  const TWritten written = WriteForm(name);
+  const std::size_t at = written.Text.find("Storage = 0");
+  ASSERT_NE(at, std::string::npos) << written.Text;
+  std::string text = written.Text;
+  text.erase(text.rfind('\n', at) + 1, text.find('\n', at) - text.rfind('\n', at));
+  testing_support::WriteAll(name, "#2StorageForm.00000407_SHORTDATEFORMAT%0=file\r\n");
+  const std::vector<std::string> read = ReadBack(text);
+  EXPECT_EQ(read.size(), 59u);  // the catalogue of 0409 and that line
+  EXPECT_NE(std::find(read.begin(), read.end(), "00000407_SHORTDATEFORMAT=file"), read.end());
+}
+
 TEST_F(Storage, ABareNameIsSavedInTheAppDirAndReadFromTheCurrentDirFirst) {
   const std::string name = "lxv_storage_" + std::to_string(::getpid()) + ".txt";
   const std::string inAppDir = TLexivar(nullptr).GetAppDir() + name;

@@ -1,6 +1,7 @@
 // Translation files: saving replaces only the component's own lines, loading
 // merges them, malformed lines leave the file intact, and the limits.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "Lxv/TranslationFile.h"
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/files.h"
 #include "platform/classes/component.h"
 #include "platform/forms/screen.h"
 #include "support/temp_dir.h"
@@ -148,12 +150,96 @@ TEST_F(TranslationFile, KeyThatPrefixesAnotherKey) {
 TEST_F(TranslationFile, ValuesAreTakenWhole) {
   TSortList table;
   table.SortInsert("00000409_A=x=y%z.w", nullptr);
-  table.SortInsert("00000409_B=before\r\nafter", nullptr);
   table.SortInsert("00000409_C=", nullptr);
   SaveTranslationFile(table, "F", 0, file_);
   TSortList back;
   ASSERT_TRUE(LoadTranslationFile(back, "F", 0, file_));
-  EXPECT_EQ(Lines(back), (std::vector<std::string>{"00000409_A=x=y%z.w", "00000409_B=before", "00000409_C="}));
+  EXPECT_EQ(Lines(back), (std::vector<std::string>{"00000409_A=x=y%z.w", "00000409_C="}));
+}
+
+// A line break would cut the value and make its rest a line of its own,
+// here one that passes for a line of the owner.
+TEST_F(TranslationFile, ValueWithLineBreakIsRefusedAndFileKept) {
+  const std::string old = "#2F.00000409_A%0=1\r\n";
+  for (const char* brk : {"\r\n", "\r", "\n"}) {
+    WriteAll(file_, old);
+    TSortList table;
+    table.SortInsert("00000409_A=2", nullptr);
+    table.SortInsert(std::string("00000409_B=x") + brk + "#2F.00000409_INJECTED%0=1", nullptr);
+    try {
+      SaveTranslationFile(table, "F", 3, file_);
+      FAIL() << "no exception";
+    } catch (const platform::EWriteError& e) {
+      for (const std::string& part : std::vector<std::string>{"\"" + file_ + "\"", "key 00000409_B", "locale 00000409", "tag 3"})
+        EXPECT_NE(e.Message().find(part), std::string::npos) << e.Message();
+    }
+    EXPECT_EQ(ReadAll(file_), old);
+  }
+}
+
+// Every reader skips a byte-order mark; no writer puts one.
+TEST_F(TranslationFile, ByteOrderMarkIsSkippedAndNotWritten) {
+  const std::string bom = "\xEF\xBB\xBF";
+  WriteAll(file_, bom + "#2F.00000409_A%0=1\r\n#2G.00000409_A%0=g\r\n");
+  TSortList table;
+  ASSERT_TRUE(LoadTranslationFile(table, "F", 0, file_));
+  EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=1"});
+  TSortList other;
+  other.SortInsert("00000409_A=h", nullptr);
+  SaveTranslationFile(other, "H", 0, file_);
+  EXPECT_EQ(ReadAll(file_), "#2F.00000409_A%0=1\r\n#2G.00000409_A%0=g\r\n#2H.00000409_A%0=h\r\n");
+}
+
+// Two processes saving the tables of two owners into one file at once: the
+// lines of both are there after every round.
+TEST_F(TranslationFile, ConcurrentSavesKeepEveryLine) {
+  constexpr int kRounds = 50;
+  const auto saveRounds = [this](const std::string& owner) {
+    TSortList table;
+    AddLocale(table, 0x409, owner);
+    for (int round = 0; round < kRounds; ++round) {
+      table.SetStrings(0, table.Strings(0).substr(0, table.Strings(0).find('=') + 1) + std::to_string(round));
+      SaveTranslationFile(table, owner, 0, file_);
+    }
+  };
+  pid_t children[2];
+  const char* owners[2] = {"FormA", "FormB"};
+  for (int i = 0; i < 2; ++i) {
+    children[i] = ::fork();
+    ASSERT_GE(children[i], 0);
+    if (children[i] == 0) {
+      try {
+        saveRounds(owners[i]);
+      } catch (...) {
+        ::_exit(2);
+      }
+      ::_exit(0);
+    }
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+  const std::vector<std::string> lines = FileLines(file_);
+  EXPECT_EQ(lines.size(), 120u);
+  for (const char* owner : owners) {
+    TSortList back;
+    ASSERT_TRUE(LoadTranslationFile(back, owner, 0, file_));
+    EXPECT_EQ(back.Count(), 60) << owner;
+    EXPECT_EQ(back.Strings(0), "00000409_KEY1=" + std::to_string(kRounds - 1)) << owner;
+  }
+}
+
+// Saving refuses a file the readers would refuse, before it writes.
+TEST_F(TranslationFile, SaveRefusesAFilePastTheReadersLimits) {
+  std::string full;
+  for (std::size_t i = 0; i < platform::kMaxTextFileLines; ++i) full += "x\r\n";
+  WriteAll(file_, full);
+  TSortList table;
+  table.SortInsert("00000409_A=1", nullptr);
+  EXPECT_THROW(SaveTranslationFile(table, "F", 0, file_), platform::EWriteError);
+  EXPECT_EQ(ReadAll(file_).size(), full.size());
 }
 
 TEST_F(TranslationFile, MissingFileAndOwnerNames) {
@@ -203,18 +289,30 @@ TEST_F(TranslationFile, MalformedTagInSaveLeavesFileIntact) {
   }
   EXPECT_EQ(platform::Screen().Cursor(), 3);
   EXPECT_EQ(ReadAll(file_), old);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), 1);
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))  // no temporary left
+    EXPECT_TRUE(entry.path() == file_ || entry.path() == file_ + ".lock") << entry.path();
 }
 
-TEST_F(TranslationFile, MalformedTagInLoadKeepsEarlierLines) {
+// All or nothing: a bad tag anywhere leaves the table as it was.
+TEST_F(TranslationFile, MalformedTagInLoadMergesNothing) {
   WriteAll(file_, "#2F.00000409_A%0=1\r\n#2F.00000409_B%zz=2\r\n#2F.00000409_C%0=3\r\n");
   TSortList table;
+  table.SortInsert("00000409_A=old", nullptr);
   try {
     LoadTranslationFile(table, "F", 0, file_);
     FAIL() << "no exception";
   } catch (const platform::EConvertError& e) {
     EXPECT_NE(e.Message().find("line 2: 'zz'"), std::string::npos) << e.Message();
   }
+  EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=old"});
+}
+
+// The tag and the owner's class name are cut at 255 bytes before a
+// character, not inside one: 254 zeros and a two-byte character read as 0.
+TEST_F(TranslationFile, TagCutOnCharacterBoundary) {
+  WriteAll(file_, "#2F.00000409_A%" + std::string(254, '0') + "\xC3\xA9=1\r\n");
+  TSortList table;
+  ASSERT_TRUE(LoadTranslationFile(table, "F", 0, file_));
   EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=1"});
 }
 

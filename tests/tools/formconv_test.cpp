@@ -81,4 +81,22 @@ TEST(Formconv, AReadOnlyOutputIsRefused) {
   EXPECT_EQ(ReadAll(dir.File("locked.txt")), "old");
 }
 
+// Names the text form cannot hold are refused, naming the object, and
+// nothing is written: the text would not read back.
+TEST(Formconv, NamesTheTextFormCannotHoldAreRefused) {
+  TempDir dir;
+  // "TPF0", class and name as short strings, no properties, no children.
+  const std::string badName = std::string("TPF0\x05TForm\x07My Form", 18) + std::string(2, '\0');
+  const std::string badClass = std::string("TPF0\x06TF\norm\x05" "Form1", 17) + std::string(2, '\0');
+  for (const std::string& form : {badName, badClass}) {
+    testing_support::WriteAll(dir.File("in.bin"), form);
+    const TRun run = Formconv(dir, dir.File("in.bin"), dir.File("out.txt"));
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_NE(run.Err.find("the text form cannot hold the "), std::string::npos) << run.Err;
+    EXPECT_FALSE(fs::exists(dir.File("out.txt")));
+  }
+  EXPECT_NE(Formconv(dir, dir.File("in.bin"), dir.File("out.txt")).Err.find("class name \"TF\norm\" of object Form1"),
+            std::string::npos);
+}
+
 }  // namespace

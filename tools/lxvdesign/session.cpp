@@ -20,26 +20,9 @@ namespace lxvdesign {
 using namespace platform;
 
 std::vector<std::string> SplitWords(const std::string& line) {
-  std::vector<std::string> words;
-  std::string word;
-  bool inWord = false;
-  bool quoted = false;
-  for (char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if (!quoted && (c == ' ' || c == '\t' || c == '\r')) {
-      if (inWord) words.push_back(word);
-      word.clear();
-      inWord = false;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  if (quoted) throw Exception("Unclosed quote in: " + line);
-  if (inWord) words.push_back(word);
-  return words;
+  TQuotedWords split = SplitQuotedWords(line, " \t\r");
+  if (split.Unclosed) throw Exception("Unclosed quote in: " + line);
+  return std::move(split.Words);
 }
 
 TDesignSession::TDesignSession(std::ostream& out, TScriptedUser& user)

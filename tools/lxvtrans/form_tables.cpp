@@ -1,8 +1,13 @@
 #include "form_tables.h"
 
-#include <functional>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <vector>
 
 #include "Lxv/Lexivar.h"
+#include "Lxv/TableLine.h"
+#include "Lxv/TranslationFile.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
 #include "platform/base/text.h"
@@ -126,56 +131,94 @@ void PutTranslations(TFormObject& object, TFormProperty translations) {
 
 std::string PathOf(const TFound& found) { return found.Owner->Name + "." + found.Object->Name; }
 
-// Runs `use` on each TLexivar of the form that keeps its table in the form.
-int ForEachLexivar(TFormFile& form, const std::string& formFile, std::ostream& out,
-                   const std::function<void(const TFound&, Lxv::TLexivar&)>& use) {
+// A TLexivar of the form, read, with the stand-in for its owner that owns it.
+struct TReadLexivar {
+  TFound Found;
+  std::unique_ptr<TOwnerStandIn> Owner;
+  Lxv::TLexivar* Lexivar;
+};
+
+// Each TLexivar of the form that keeps its table in the form.
+std::vector<TReadLexivar> ReadLexivars(TFormFile& form, const std::string& formFile, std::ostream& out) {
   std::vector<TFound> found;
   FindLexivars(form.Document, form.Document, found);
   if (found.empty()) throw Exception("no TLexivar component in form file \"" + formFile + "\"");
-  int used = 0;
+  std::vector<TReadLexivar> read;
   for (const TFound& each : found) {
     if (NamesAFile(*each.Object)) {
       out << PathOf(each) << ": skipped, its table travels in the file its FileName names\n";
       continue;
     }
-    TOwnerStandIn owner(*each.Owner);
-    Lxv::TLexivar* lexivar = nullptr;
+    auto owner = std::make_unique<TOwnerStandIn>(*each.Owner);
     try {
-      lexivar = ReadLexivar(*each.Object, owner);
+      Lxv::TLexivar* lexivar = ReadLexivar(*each.Object, *owner);
+      read.push_back({each, std::move(owner), lexivar});
     } catch (const Exception& e) {
       throw EReadError("Form file \"" + formFile + "\", " + PathOf(each) + ": " + e.Message());
     }
-    use(each, *lexivar);
-    ++used;
   }
-  if (used == 0) throw Exception("no TLexivar of form file \"" + formFile + "\" keeps its table in the form");
-  return used;
+  if (read.empty()) throw Exception("no TLexivar of form file \"" + formFile + "\" keeps its table in the form");
+  return read;
+}
+
+// The lines of the component that loading cuts to the value limit: how many,
+// and the key of the first.
+std::string CutValues(const Lxv::TSortList& lines, const std::string& ownerName, std::int32_t locale,
+                      const std::string& fileName) {
+  const std::string prefix = "#2" + ownerName;
+  int count = 0;
+  std::string first;
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::optional<Lxv::TTranslationLine> line = Lxv::SplitTranslationLine(lines.Strings(i));
+    if (!line || line->Prefix != prefix || Lxv::ReadTag(line->KeyField, fileName, i + 1) != locale) continue;
+    const std::size_t restSize = lines.Strings(i).size() - prefix.size() - 1;
+    if (line->KeyField.size() + line->ValuePart.size() == restSize) continue;
+    if (count++ == 0) first = line->Key;
+  }
+  if (count == 0) return {};
+  return "; " + std::to_string(count) + (count == 1 ? " value" : " values") + " cut to " +
+         std::to_string(Lxv::kMaxValueLength) + " characters (first: key " + first + ")";
 }
 
 }  // namespace
 
 int ExtractTables(const std::string& formFile, const std::string& translationFile, std::ostream& out) {
   TFormFile form = ReadFormFile(formFile);
-  return ForEachLexivar(form, formFile, out, [&](const TFound& found, Lxv::TLexivar& lexivar) {
-    lexivar.SaveTo(translationFile);
-    out << PathOf(found) << " (tag " << lexivar.Locale() << "): " << lexivar.Translations()->Count()
+  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile, out);
+  // Every table is checked before the first is saved.
+  for (const TReadLexivar& each : lexivars)
+    Lxv::RefuseLineBreaks(*each.Lexivar->Translations(), each.Lexivar->Locale(), translationFile);
+  for (const TReadLexivar& each : lexivars) {
+    each.Lexivar->SaveTo(translationFile);
+    out << PathOf(each.Found) << " (tag " << each.Lexivar->Locale() << "): " << each.Lexivar->Translations()->Count()
         << " lines saved to " << translationFile << "\n";
-  });
+  }
+  return static_cast<int>(lexivars.size());
 }
 
 int InjectTables(const std::string& translationFile, const std::string& formFile, const std::string& outFile,
                  std::ostream& out) {
-  if (!FileExists(translationFile)) throw EFOpenError("Translation file \"" + translationFile + "\" not found");
+  if (const std::string reason = NotAFileReason(translationFile); !reason.empty())
+    throw EFOpenError("Translation file \"" + translationFile + "\": " + reason);
   TFormFile form = ReadFormFile(formFile);
-  const int merged = ForEachLexivar(form, formFile, out, [&](const TFound& found, Lxv::TLexivar& lexivar) {
+  Lxv::TSortList fileLines;
+  Lxv::ReadTranslationLines(fileLines, translationFile);
+  // Said only once the form is written.
+  std::ostringstream report;
+  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile, report);
+  for (const TReadLexivar& each : lexivars) {
+    Lxv::TLexivar& lexivar = *each.Lexivar;
     const int before = lexivar.Translations()->Count();
     lexivar.LoadFrom(translationFile);
-    PutTranslations(*found.Object, WrittenTranslations(lexivar));
-    out << PathOf(found) << " (tag " << lexivar.Locale() << "): " << before << " lines, "
-        << lexivar.Translations()->Count() << " after merging " << translationFile << "\n";
-  });
+    PutTranslations(*each.Found.Object, WrittenTranslations(lexivar));
+    report << PathOf(each.Found) << " (tag " << lexivar.Locale() << "): " << before << " lines, "
+           << lexivar.Translations()->Count() << " after merging " << translationFile
+           << CutValues(fileLines, Lxv::TranslationOwnerName(each.Owner.get()), lexivar.Locale(), translationFile)
+           << "\n";
+  }
   WriteFormFile(outFile, form);
-  return merged;
+  out << report.str();
+  return static_cast<int>(lexivars.size());
 }
 
 }  // namespace lxvtrans

@@ -12,6 +12,7 @@
 #include "file_report.h"
 #include "form_tables.h"
 #include "platform/base/exceptions.h"
+#include "platform/base/files.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
     std::cout << kUsage << kHelp;
     return 0;
   }
+  platform::RemoveTemporariesOnSignal();
   try {
     return Run(args);
   } catch (const platform::Exception& e) {

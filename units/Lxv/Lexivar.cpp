@@ -63,6 +63,9 @@ void TLexivar::AddOrgProps(LCID lcid, TSortList& list) const { AddCatalogue(lcid
 
 void TLexivar::Loaded() {
   inherited::Loaded();
+  // A form written elsewhere may lack "Storage"; the file is merged all the same.
+  if (!storageRead_) MergeTranslationFile();
+  storageRead_ = false;
   if (locale_ != 0) {
     // Take the switch of the first peer found.
     ForEachFormComponent([this](TComponent* c) {
@@ -94,11 +97,17 @@ void TLexivar::DefineProperties(TFiler& filer) {
       true);
 }
 
-// The integer carries nothing; reading it merges the translation file, found
-// relative to the current directory first, then in the application directory.
-// A file found in neither place is no error.
+// The integer carries nothing; reading it merges the translation file.
 void TLexivar::ReadStorage(TReader& reader) {
   reader.ReadInteger();
+  storageRead_ = true;
+  MergeTranslationFile();
+}
+
+// The file FileName names, found relative to the current directory first,
+// then in the application directory. A file found in neither place is no
+// error.
+void TLexivar::MergeTranslationFile() {
   if (fileName_.empty()) return;
   if (FileExists(fileName_)) {
     LoadFrom(fileName_);

@@ -126,6 +126,7 @@ class TLexivar : public platform::TComponent {
  private:
   void ReadStorage(platform::TReader& reader);
   void WriteStorage(platform::TWriter& writer);
+  void MergeTranslationFile();
   void ReleaseAdopted();
   void OnListClick(platform::TObject* sender);
   void SelectLocale(LCID lcid);
@@ -135,6 +136,7 @@ class TLexivar : public platform::TComponent {
   bool translate_ = true;
   platform::TOwned<TSortList> translations_;
   std::string fileName_;
+  bool storageRead_ = false;  // while loading: "Storage" merged the file
   platform::TComponent* adoptOn_ = nullptr;  // not owned
   std::string designLocale_;
   std::string startupLocale_;

@@ -18,9 +18,9 @@ namespace {
 constexpr std::size_t kMaxTagLength = 255;
 constexpr std::size_t kMaxOwnerClassLength = 255;
 
-// The text before the first `c`, the whole text when there is none: a line
+// The text up to the first `c`, the whole text when there is none: a line
 // without "=" then keeps its key and has an empty value.
-std::string_view Before(std::string_view text, char c) { return text.substr(0, text.find(c)); }
+std::string_view UpTo(std::string_view text, char c) { return text.substr(0, text.find(c)); }
 
 // The text after the first `c`, empty when there is none.
 std::string_view After(std::string_view text, char c) {
@@ -40,7 +40,7 @@ void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t loca
   for (int i = lines.Count() - 1; i >= 0; --i) {
     const std::string_view line = lines.Strings(i);
     if (!IsOwnLine(line, prefix)) continue;
-    const std::int32_t tag = ReadTag(Before(line, '='), fileName, i + 1);
+    const std::int32_t tag = ReadTag(UpTo(line, '='), fileName, i + 1);
     if (tag == locale || tag == kSharedLocaleTag) lines.Delete(i);
   }
 }
@@ -82,7 +82,41 @@ void MergeLine(TSortList& table, std::string_view key, std::string_view valuePar
   table.SortInsert(line, nullptr);
 }
 
+// A file past the readers' limits could be written but never read again.
+void RefuseUnreadable(const TSortList& lines, std::size_t bytes, const std::string& fileName) {
+  const auto count = static_cast<std::size_t>(lines.Count());
+  if (bytes <= platform::kMaxTextFileBytes && count <= platform::kMaxTextFileLines) return;
+  throw platform::EWriteError("Cannot save translation file \"" + fileName + "\": it would hold " +
+                              std::to_string(bytes) + " bytes in " + std::to_string(count) +
+                              " lines, more than the readers take (" + std::to_string(platform::kMaxTextFileBytes) +
+                              " bytes, " + std::to_string(platform::kMaxTextFileLines) + " lines)");
+}
+
 }  // namespace
+
+void ReadTranslationLines(TSortList& lines, const std::string& fileName) {
+  std::string text = platform::ReadFileBytes(fileName, platform::kMaxTextFileBytes);
+  if (text.starts_with(kUtf8ByteOrderMark)) text.erase(0, kUtf8ByteOrderMark.size());
+  lines.SetText(text);
+  if (static_cast<std::size_t>(lines.Count()) > platform::kMaxTextFileLines) {
+    lines.Clear();
+    throw platform::EFOpenError("File \"" + fileName + "\" holds more than " +
+                                std::to_string(platform::kMaxTextFileLines) + " lines");
+  }
+}
+
+// A line break would end the file's line there and make the rest a line of
+// its own, which may pass for a line of any owner.
+void RefuseLineBreaks(const TSortList& table, std::int32_t locale, const std::string& fileName) {
+  for (int i = 0; i < table.Count(); ++i) {
+    const std::string_view line = table.Strings(i);
+    if (line.find_first_of("\r\n") == std::string_view::npos) continue;
+    const std::string_view key = UpTo(line, '=');
+    throw platform::EWriteError("Cannot save translation file \"" + fileName + "\": the value of key " +
+                                std::string(key) + " (locale " + std::string(key.substr(0, 8)) + ", tag " +
+                                platform::IntToStr(locale) + ") holds a line break");
+  }
+}
 
 std::optional<TTranslationLine> SplitTranslationLine(std::string_view line) {
   const std::size_t dot = line.find('.');
@@ -90,16 +124,16 @@ std::optional<TTranslationLine> SplitTranslationLine(std::string_view line) {
   TTranslationLine split;
   split.Prefix = line.substr(0, dot);
   const std::string_view rest = Utf8Head(line.substr(dot + 1), kMaxValueLength);
-  split.KeyField = Before(rest, '=');
-  split.Key = Before(split.KeyField, '%');
+  split.KeyField = UpTo(rest, '=');
+  split.Key = UpTo(split.KeyField, '%');
   split.ValuePart = rest.substr(split.KeyField.size());
-  split.SavedKeyField = Before(line, '=');
+  split.SavedKeyField = UpTo(line, '=');
   return split;
 }
 
 std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int lineNumber) {
   try {
-    return platform::StrToInt(After(keyField, '%').substr(0, kMaxTagLength));
+    return platform::StrToInt(Utf8Head(After(keyField, '%'), kMaxTagLength));
   } catch (const platform::EConvertError& e) {
     throw platform::EConvertError("Translation file \"" + fileName + "\", line " + std::to_string(lineNumber) +
                                   ": " + e.Message());
@@ -110,14 +144,18 @@ std::string TranslationOwnerName(const platform::TComponent* owner) {
   if (owner == nullptr) return {};
   if (!owner->Name().empty()) return owner->Name();
   const std::string& className = owner->ClassName();
-  return className.empty() ? std::string() : className.substr(1, kMaxOwnerClassLength);
+  if (className.empty()) return {};
+  return std::string(Utf8Head(std::string_view(className).substr(1), kMaxOwnerClassLength));
 }
 
 void SaveTranslationFile(const TSortList& table, const std::string& ownerName, std::int32_t locale,
                          const std::string& fileName) {
   const platform::TCursorScope busy(platform::crHourGlass);
+  RefuseLineBreaks(table, locale, fileName);
+  // From the read to the rename, so that no other save's lines are lost.
+  const platform::TFileLock lock(fileName);
   TSortList lines;
-  if (platform::FileExists(fileName)) lines.LoadFromFile(fileName);
+  if (platform::FileExists(fileName)) ReadTranslationLines(lines, fileName);
   const std::string prefix = LinePrefix(ownerName);
   RemoveOwnLines(lines, prefix, locale, fileName);
   const std::string head = prefix + ".";
@@ -126,27 +164,32 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
   added.reserve(static_cast<std::size_t>(table.Count()));
   for (int i = 0; i < table.Count(); ++i) {
     const std::string_view tableLine = table.Strings(i);
-    const std::string_view key = Before(tableLine, '=');
+    const std::string_view key = UpTo(tableLine, '=');
     std::string& line = added.emplace_back(head);
     line.append(key).append(tag).append(Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
   }
   InsertAll(lines, added);
-  lines.SaveToFile(fileName);
+  const std::string text = lines.Text();
+  RefuseUnreadable(lines, text.size(), fileName);
+  platform::WriteFileAtomically(fileName, text);
 }
 
 bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
                          const std::string& fileName) {
   if (!platform::FileExists(fileName)) return false;
   TSortList lines;
-  lines.LoadFromFile(fileName);
+  ReadTranslationLines(lines, fileName);
   const std::string prefix = LinePrefix(ownerName);
+  // All lines are read before the first is merged: a bad tag leaves the
+  // table as it was.
+  std::vector<TTranslationLine> own;
   for (int i = 0; i < lines.Count(); ++i) {
     const std::string_view line = lines.Strings(i);
     if (!IsOwnLine(line, prefix)) continue;
     const TTranslationLine split = *SplitTranslationLine(line);
-    if (ReadTag(split.KeyField, fileName, i + 1) != locale) continue;
-    MergeLine(table, split.Key, split.ValuePart);
+    if (ReadTag(split.KeyField, fileName, i + 1) == locale) own.push_back(split);
   }
+  for (const TTranslationLine& line : own) MergeLine(table, line.Key, line.ValuePart);
   return true;
 }
 

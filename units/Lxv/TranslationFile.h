@@ -22,6 +22,14 @@ namespace Lxv {
 // The tag whose lines any component of the owner removes when it saves.
 inline constexpr std::int32_t kSharedLocaleTag = -1;
 
+// Skipped at the start of a file when reading; never written.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The file's lines as every reader of translation files takes them: a
+// leading byte-order mark skipped, CR LF, CR and LF each ending a line.
+// Raises EFOpenError for a file past kMaxTextFileBytes or kMaxTextFileLines.
+void ReadTranslationLines(TSortList& lines, const std::string& fileName);
+
 // The owner's Name; when that is empty, its class name without the first
 // character (at most 255 characters). A component without an owner has the
 // empty owner name: its lines start "#2.".
@@ -45,16 +53,23 @@ std::int32_t ReadTag(std::string_view keyField, const std::string& fileName, int
 
 // Replaces the lines of (ownerName, locale) - and the owner's tag -1 lines -
 // in the file with the table's lines, keeping the file sorted. The hourglass
-// cursor shows meanwhile. The file is replaced atomically: when anything
-// fails, including a line of the owner whose tag is no integer (EConvertError
-// naming the file and line), the old file stays as it was.
+// cursor shows meanwhile. The file is locked (platform::TFileLock) from the
+// read to the replacement, which is atomic: when anything fails the old file
+// stays as it was. That includes a line of the owner whose tag is no integer
+// (EConvertError naming the file and line), a table line holding CR or LF
+// (EWriteError naming the file, key and tag) and a result the readers would
+// refuse for its size (EWriteError).
 void SaveTranslationFile(const TSortList& table, const std::string& ownerName, std::int32_t locale,
                          const std::string& fileName);
+
+// Raises the EWriteError that saving the table raises for a line holding CR
+// or LF: such a line would break into two lines of the file.
+void RefuseLineBreaks(const TSortList& table, std::int32_t locale, const std::string& fileName);
 
 // Merges the lines of (ownerName, locale) into the table: a line replaces the
 // table line of the same key, or is added at its sorted place. False when the
 // file does not exist. A line of the owner whose tag is no integer raises
-// EConvertError naming the file and line; the lines before it stay merged.
+// EConvertError naming the file and line, and nothing is merged.
 bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
                          const std::string& fileName);
 

@@ -1,13 +1,17 @@
 #include "platform/base/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 #include <utility>
 
@@ -65,20 +69,57 @@ class TFileHandle {
   int fd_;
 };
 
+// The temporaries that exist right now, for a signal handler to remove: it
+// may only read memory that is fully written, so a slot's name is copied
+// before its flag is raised, and the flag lowered before the name is reused.
+struct TLiveTemporary {
+  std::atomic<bool> Used{false};
+  char Name[PATH_MAX];
+};
+static_assert(std::atomic<bool>::is_always_lock_free);
+TLiveTemporary liveTemporaries[4];
+
+TLiveTemporary* EnterLiveTemporary(const std::string& name) {
+  if (name.size() >= PATH_MAX) return nullptr;
+  for (TLiveTemporary& slot : liveTemporaries) {
+    if (slot.Used.load(std::memory_order_acquire)) continue;
+    std::memcpy(slot.Name, name.c_str(), name.size() + 1);
+    slot.Used.store(true, std::memory_order_release);
+    return &slot;
+  }
+  return nullptr;  // more replacements at once than slots: those are not cleaned up
+}
+
+extern "C" void RemoveTemporariesAndRaise(int signal) {
+  for (TLiveTemporary& slot : liveTemporaries)
+    if (slot.Used.load(std::memory_order_acquire)) ::unlink(slot.Name);
+  // The handler was reset on entry and the signal is not blocked in it.
+  ::raise(signal);
+}
+
 // Removes the temporary file unless the replacement went through.
 class TTemporaryFile {
  public:
-  explicit TTemporaryFile(std::string name) : name_(std::move(name)) {}
+  explicit TTemporaryFile(std::string name) : name_(std::move(name)), live_(EnterLiveTemporary(name_)) {}
   TTemporaryFile(const TTemporaryFile&) = delete;
   TTemporaryFile& operator=(const TTemporaryFile&) = delete;
   ~TTemporaryFile() {
     if (!name_.empty()) ::unlink(name_.c_str());
+    Leave();
   }
   const std::string& Name() const { return name_; }
-  void Release() { name_.clear(); }
+  void Release() {
+    name_.clear();
+    Leave();
+  }
 
  private:
+  void Leave() {
+    if (live_ != nullptr) live_->Used.store(false, std::memory_order_release);
+    live_ = nullptr;
+  }
   std::string name_;
+  TLiveTemporary* live_;
 };
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -140,6 +181,17 @@ void SyncDirectory(const std::string& directory) {
 bool FileExists(const std::string& fileName) {
   struct stat info {};
   return !fileName.empty() && ::stat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string NotAFileReason(const std::string& fileName) {
+  struct stat info {};
+  if (::stat(fileName.c_str(), &info) != 0) return errno == ENOENT ? "not found" : Reason(errno);
+  if (S_ISREG(info.st_mode)) return {};
+  if (S_ISDIR(info.st_mode)) return "a directory";
+  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return "a device";
+  if (S_ISFIFO(info.st_mode)) return "a pipe";
+  if (S_ISSOCK(info.st_mode)) return "a socket";
+  return "no regular file";
 }
 
 std::string ExtractFilePath(const std::string& fileName) {
@@ -206,6 +258,36 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
     RaiseCreate(path, errno);
   temporary.Release();
   SyncDirectory(directory);
+}
+
+void RemoveTemporariesOnSignal() {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    struct sigaction previous {};
+    if (::sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = RemoveTemporariesAndRaise;
+    action.sa_flags = SA_RESETHAND | SA_NODEFER;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
+  }
+}
+
+TFileLock::TFileLock(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return;
+  const std::string lockName = FollowLinks(path) + ".lock";
+  fd_ = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd_ < 0) RaiseCreate(lockName, errno);
+  while (::flock(fd_, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    const int error = errno;
+    ::close(fd_);
+    RaiseCreate(lockName, error);
+  }
+}
+
+TFileLock::~TFileLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
 
 }  // namespace platform

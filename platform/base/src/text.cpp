@@ -39,4 +39,25 @@ std::string Trim(std::string_view text) {
   return std::string(text.substr(first, last - first));
 }
 
+TQuotedWords SplitQuotedWords(std::string_view line, std::string_view blanks) {
+  TQuotedWords result;
+  std::string word;
+  bool inWord = false;
+  for (const char c : line) {
+    if (c == '"') {
+      result.Unclosed = !result.Unclosed;
+      inWord = true;
+    } else if (!result.Unclosed && blanks.find(c) != std::string_view::npos) {
+      if (inWord) result.Words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) result.Words.push_back(std::move(word));
+  return result;
+}
+
 }  // namespace platform

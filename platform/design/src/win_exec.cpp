@@ -7,33 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/text.h"
+
 extern char** environ;
 
 namespace platform {
 
 namespace {
-
-std::vector<std::string> SplitCommandLine(std::string_view line) {
-  std::vector<std::string> words;
-  std::string word;
-  bool quoted = false;
-  bool inWord = false;
-  for (char c : line) {
-    if (c == '"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if ((c == ' ' || c == '\t') && !quoted) {
-      if (inWord) words.push_back(std::move(word));
-      word.clear();
-      inWord = false;
-    } else {
-      word += c;
-      inWord = true;
-    }
-  }
-  if (inWord) words.push_back(std::move(word));
-  return words;
-}
 
 std::uint32_t FailureOf(int error) {
   switch (error) {
@@ -61,7 +41,7 @@ void ReapEnded() {
 
 std::uint32_t WinExec(std::string_view commandLine, int /*showCommand*/) {
   ReapEnded();
-  std::vector<std::string> words = SplitCommandLine(commandLine);
+  std::vector<std::string> words = SplitQuotedWords(commandLine).Words;
   if (words.empty()) return WINEXEC_FILE_NOT_FOUND;
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());

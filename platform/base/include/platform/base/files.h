@@ -24,6 +24,10 @@ inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
 // directory or anything else.
 bool FileExists(const std::string& fileName);
 
+// Why a name is no regular file, for messages: "not found", "a directory",
+// "a device", "a pipe", "a socket"; empty for a regular file.
+std::string NotAFileReason(const std::string& fileName);
+
 // The directory part including its trailing '/', or "" when there is none.
 std::string ExtractFilePath(const std::string& fileName);
 // The part after the last '/'.
@@ -47,5 +51,29 @@ std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = static
 // that flush is not reported (see platform/base/file_faults.h for the test
 // seam that fails each of these system calls in turn).
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Makes SIGINT and SIGTERM remove the temporaries of the replacements under
+// way (".NAME.XXXXXX" beside the target), then end the process as the signal
+// would have. For programs that write files on the user's behalf.
+void RemoveTemporariesOnSignal();
+
+// An exclusive advisory lock (flock) on "TARGET.lock" beside the file a
+// path names (links followed), held for the guard's life: processes that
+// read, change and replace one file take it around the whole change, so
+// that none works from content another is about to replace. The lock file
+// stays: removing it would let a process that opened it just before lock an
+// orphan while the next creates a new one. A path naming a device or pipe
+// (written in place) takes no lock. Raises EFCreateError when the lock file
+// cannot be created.
+class TFileLock {
+ public:
+  explicit TFileLock(const std::string& path);
+  ~TFileLock();
+  TFileLock(const TFileLock&) = delete;
+  TFileLock& operator=(const TFileLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
 
 }  // namespace platform

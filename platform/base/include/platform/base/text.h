@@ -4,6 +4,7 @@
 // controls' sorted lists do.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -23,5 +24,15 @@ bool SameText(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);  // ASCII letters only
 std::string LowerCase(std::string_view text);
 std::string Trim(std::string_view text);       // drops control characters and blanks at both ends
+
+// The words of a command line: runs of characters other than `blanks`,
+// where double quotes keep blanks in a word and are dropped ("" alone is an
+// empty word). Unclosed tells that the line ended inside quotes; the last
+// word then runs to the end.
+struct TQuotedWords {
+  std::vector<std::string> Words;
+  bool Unclosed = false;
+};
+TQuotedWords SplitQuotedWords(std::string_view line, std::string_view blanks = " \t");
 
 }  // namespace platform
