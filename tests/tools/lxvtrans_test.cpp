@@ -48,7 +48,7 @@ std::string OrdersForm(const std::string& englishValue) {
 
 TEST(Lxvtrans, CheckReportsBytesCutsLinesWithoutEqualsAndMissingKeys) {
   TempDir dir;
-  WriteAll(dir.File("t.txt"), "\xEF\xBB\xBF#2F.00000409_SLANGUAGE%0=English\r\n"s
+  WriteAll(dir.File("t.txt"), "\xEF\xBB\xBF#2F.00000409_SHORTDATEFORMAT%0=M/d/yyyy\r\n"s
                               "#2F.00000409_A%0=a\0b\r\n"
                               "#2F.00000409_B%0=\xFF\r\n"
                               "#2F.00000409_C%0=" + std::string(5000, 'v') + "\r\n"
@@ -61,7 +61,7 @@ TEST(Lxvtrans, CheckReportsBytesCutsLinesWithoutEqualsAndMissingKeys) {
   ExpectHas(run, "2 values are longer than 4095 characters and cut on loading (first: key 00000409_C on line 4)");
   ExpectHas(run, "line 6: no \"=\": key 00000409_E");
   ExpectHas(run, "owner \"F\", tag 0, locale 00000409 lacks 57 of the 58 catalogue keys: _CURRENCYDECIMALS");
-  EXPECT_EQ(run.Out.find("_SLANGUAGE "), std::string::npos) << run.Out;  // the line after the mark counts
+  EXPECT_EQ(run.Out.find("_SHORTDATEFORMAT "), std::string::npos) << run.Out;  // the line after the mark counts
   ExpectHas(run, "t.txt: 5 problems in 6 lines");
 }
 
@@ -93,7 +93,7 @@ TEST(Lxvtrans, InjectSaysWhatIsThereCutsAndReportsOnlyWhatWasWritten) {
   WriteAll(dir.File("form.txt"), ReadAll(LXV_TEST_SOURCE_DIR "/lxvtrans/orders_form.txt"));
   TRun run = Lxvtrans(dir, "inject sub form.txt");
   EXPECT_EQ(run.Exit, 1);
-  ExpectHas(run, "Translation file \"sub\": a directory");
+  ExpectHas(run, "Translation file \"sub\" is a directory");
 
   WriteAll(dir.File("t.txt"), "#2MainForm.00000409_SLANGUAGE%0=" + std::string(5000, 'e') + "\r\n");
   run = Lxvtrans(dir, "inject t.txt form.txt missing/out.txt");

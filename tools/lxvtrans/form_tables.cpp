@@ -131,33 +131,39 @@ void PutTranslations(TFormObject& object, TFormProperty translations) {
 
 std::string PathOf(const TFound& found) { return found.Owner->Name + "." + found.Object->Name; }
 
-// A TLexivar of the form, read, with the stand-in for its owner that owns it.
+// A TLexivar of the form, read, with the stand-in for its owner that owns
+// it; no component when it keeps its table in the file its FileName names.
 struct TReadLexivar {
   TFound Found;
   std::unique_ptr<TOwnerStandIn> Owner;
-  Lxv::TLexivar* Lexivar;
+  Lxv::TLexivar* Lexivar = nullptr;
+
+  // Says so and returns true for a component that is skipped.
+  bool Skipped(std::ostream& out) const {
+    if (Lexivar == nullptr) out << PathOf(Found) << ": skipped, its table travels in the file its FileName names\n";
+    return Lexivar == nullptr;
+  }
 };
 
-// Each TLexivar of the form that keeps its table in the form.
-std::vector<TReadLexivar> ReadLexivars(TFormFile& form, const std::string& formFile, std::ostream& out) {
+// Each TLexivar of the form, in form order.
+std::vector<TReadLexivar> ReadLexivars(TFormFile& form, const std::string& formFile) {
   std::vector<TFound> found;
   FindLexivars(form.Document, form.Document, found);
   if (found.empty()) throw Exception("no TLexivar component in form file \"" + formFile + "\"");
   std::vector<TReadLexivar> read;
+  bool anyInForm = false;
   for (const TFound& each : found) {
-    if (NamesAFile(*each.Object)) {
-      out << PathOf(each) << ": skipped, its table travels in the file its FileName names\n";
-      continue;
-    }
-    auto owner = std::make_unique<TOwnerStandIn>(*each.Owner);
+    TReadLexivar& entry = read.emplace_back(TReadLexivar{each, nullptr});
+    if (NamesAFile(*each.Object)) continue;
+    entry.Owner = std::make_unique<TOwnerStandIn>(*each.Owner);
     try {
-      Lxv::TLexivar* lexivar = ReadLexivar(*each.Object, *owner);
-      read.push_back({each, std::move(owner), lexivar});
+      entry.Lexivar = ReadLexivar(*each.Object, *entry.Owner);
     } catch (const Exception& e) {
       throw EReadError("Form file \"" + formFile + "\", " + PathOf(each) + ": " + e.Message());
     }
+    anyInForm = true;
   }
-  if (read.empty()) throw Exception("no TLexivar of form file \"" + formFile + "\" keeps its table in the form");
+  if (!anyInForm) throw Exception("no TLexivar of form file \"" + formFile + "\" keeps its table in the form");
   return read;
 }
 
@@ -184,29 +190,36 @@ std::string CutValues(const Lxv::TSortList& lines, const std::string& ownerName,
 
 int ExtractTables(const std::string& formFile, const std::string& translationFile, std::ostream& out) {
   TFormFile form = ReadFormFile(formFile);
-  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile, out);
+  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile);
   // Every table is checked before the first is saved.
   for (const TReadLexivar& each : lexivars)
-    Lxv::RefuseLineBreaks(*each.Lexivar->Translations(), each.Lexivar->Locale(), translationFile);
+    if (each.Lexivar != nullptr)
+      Lxv::RefuseLineBreaks(*each.Lexivar->Translations(), each.Lexivar->Locale(), translationFile);
+  int saved = 0;
   for (const TReadLexivar& each : lexivars) {
+    if (each.Skipped(out)) continue;
     each.Lexivar->SaveTo(translationFile);
+    ++saved;
     out << PathOf(each.Found) << " (tag " << each.Lexivar->Locale() << "): " << each.Lexivar->Translations()->Count()
         << " lines saved to " << translationFile << "\n";
   }
-  return static_cast<int>(lexivars.size());
+  return saved;
 }
 
 int InjectTables(const std::string& translationFile, const std::string& formFile, const std::string& outFile,
                  std::ostream& out) {
   if (const std::string reason = NotAFileReason(translationFile); !reason.empty())
-    throw EFOpenError("Translation file \"" + translationFile + "\": " + reason);
+    throw EFOpenError("Translation file \"" + translationFile + "\" " + reason);
   TFormFile form = ReadFormFile(formFile);
   Lxv::TSortList fileLines;
   Lxv::ReadTranslationLines(fileLines, translationFile);
   // Said only once the form is written.
   std::ostringstream report;
-  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile, report);
+  const std::vector<TReadLexivar> lexivars = ReadLexivars(form, formFile);
+  int merged = 0;
   for (const TReadLexivar& each : lexivars) {
+    if (each.Skipped(report)) continue;
+    ++merged;
     Lxv::TLexivar& lexivar = *each.Lexivar;
     const int before = lexivar.Translations()->Count();
     lexivar.LoadFrom(translationFile);
@@ -218,7 +231,7 @@ int InjectTables(const std::string& translationFile, const std::string& formFile
   }
   WriteFormFile(outFile, form);
   out << report.str();
-  return static_cast<int>(lexivars.size());
+  return merged;
 }
 
 }  // namespace lxvtrans

@@ -1,6 +1,7 @@
 #include "platform/base/files.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,7 +101,26 @@ extern "C" void RemoveTemporariesAndRaise(int signal) {
 // Removes the temporary file unless the replacement went through.
 class TTemporaryFile {
  public:
-  explicit TTemporaryFile(std::string name) : name_(std::move(name)), live_(EnterLiveTemporary(name_)) {}
+  TTemporaryFile() = default;
+  // Makes the file from a mkstemp pattern and returns its descriptor, or -1
+  // and errno. SIGINT and SIGTERM wait meanwhile, so that no file exists
+  // that their handler does not know of.
+  int Create(std::string pattern) {
+    sigset_t held, previous;
+    sigemptyset(&held);
+    sigaddset(&held, SIGINT);
+    sigaddset(&held, SIGTERM);
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous);
+    const int fd = Checked(TFileCall::CreateTemporary, [&] { return ::mkostemp(pattern.data(), O_CLOEXEC); });
+    const int error = errno;
+    if (fd >= 0) {
+      name_ = std::move(pattern);
+      live_ = EnterLiveTemporary(name_);
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = error;
+    return fd;
+  }
   TTemporaryFile(const TTemporaryFile&) = delete;
   TTemporaryFile& operator=(const TTemporaryFile&) = delete;
   ~TTemporaryFile() {
@@ -119,7 +139,7 @@ class TTemporaryFile {
     live_ = nullptr;
   }
   std::string name_;
-  TLiveTemporary* live_;
+  TLiveTemporary* live_ = nullptr;
 };
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -185,13 +205,14 @@ bool FileExists(const std::string& fileName) {
 
 std::string NotAFileReason(const std::string& fileName) {
   struct stat info {};
-  if (::stat(fileName.c_str(), &info) != 0) return errno == ENOENT ? "not found" : Reason(errno);
+  if (::stat(fileName.c_str(), &info) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? "not found" : "cannot be examined: " + Reason(errno);
   if (S_ISREG(info.st_mode)) return {};
-  if (S_ISDIR(info.st_mode)) return "a directory";
-  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return "a device";
-  if (S_ISFIFO(info.st_mode)) return "a pipe";
-  if (S_ISSOCK(info.st_mode)) return "a socket";
-  return "no regular file";
+  if (S_ISDIR(info.st_mode)) return "is a directory";
+  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) return "is a device";
+  if (S_ISFIFO(info.st_mode)) return "is a pipe";
+  if (S_ISSOCK(info.st_mode)) return "is a socket";
+  return "is no regular file";
 }
 
 std::string ExtractFilePath(const std::string& fileName) {
@@ -236,9 +257,9 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = FollowLinks(path);
   const std::string directory = ExtractFilePath(target);
   std::string pattern = directory + "." + ExtractFileName(target) + ".XXXXXX";
-  TFileHandle file(Checked(TFileCall::CreateTemporary, [&] { return ::mkostemp(pattern.data(), O_CLOEXEC); }));
+  TTemporaryFile temporary;
+  TFileHandle file(temporary.Create(pattern));
   if (file.Get() < 0) RaiseCreate(path, errno);
-  TTemporaryFile temporary(pattern);
 
   // The replacement keeps the file's mode; a new file gets the usual mode,
   // not mkstemp's private 0600. (umask can only be read by setting it;

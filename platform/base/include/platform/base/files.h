@@ -24,8 +24,9 @@ inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
 // directory or anything else.
 bool FileExists(const std::string& fileName);
 
-// Why a name is no regular file, for messages: "not found", "a directory",
-// "a device", "a pipe", "a socket"; empty for a regular file.
+// Why a name is no regular file, to follow the name in a message: "not
+// found", "is a directory", "is a device", "is a pipe" ...; empty for a
+// regular file.
 std::string NotAFileReason(const std::string& fileName);
 
 // The directory part including its trailing '/', or "" when there is none.
