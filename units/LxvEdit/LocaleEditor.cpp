@@ -172,9 +172,25 @@ void TLocaleEditor::FormShow(TObject*) {
   CbxLangChange(this);
 }
 
+// The LCID of a list's current entry, or a value no entry has. Choices are
+// kept by LCID: two locales can share a display name.
+template <class List>
+TObject* ChosenLcid(const List& list) {
+  const int index = list.ItemIndex();
+  return index >= 0 && index < list.Items()->Count() ? list.Items()->Objects(index) : ObjectFromInt(-1);
+}
+
+template <class List>
+void Rechoose(List& list, TObject* lcid) {
+  const int index = list.Items()->IndexOfObject(lcid);
+  if (index >= 0) list.SetItemIndex(index);
+}
+
 void TLocaleEditor::RefreshLists() {
+  TObject* const chosen = ChosenLcid(*CbxLang);
+  TObject* const chosenInApp = ChosenLcid(*LangListInApp);
+  TObject* const chosenInPool = ChosenLcid(*LangList);
   LangListInApp->Items()->Clear();
-  const std::string chosen = CbxLang->ItemIndex() >= 0 ? CbxLang->Items()->Strings(CbxLang->ItemIndex()) : "";
   CbxLang->Items()->Clear();
   TStrings& inApp = *LangListInApp->Items();
   if (EditComponent->HasState(csDesigning)) {
@@ -190,7 +206,9 @@ void TLocaleEditor::RefreshLists() {
   ListLocales(*SystemLocaleProps, language, country, [&](const std::string& text, std::int32_t lcid) {
     if (inApp.IndexOfObject(ObjectFromInt(lcid)) < 0) LangList->Items()->AddObject(text, ObjectFromInt(lcid));
   });
-  if (!chosen.empty()) CbxLang->SetItemIndex(CbxLang->Items()->IndexOf(chosen));
+  Rechoose(*CbxLang, chosen);
+  Rechoose(*LangListInApp, chosenInApp);
+  Rechoose(*LangList, chosenInPool);
   if (CbxLang->ItemIndex() < 0 && CbxLang->Items()->Count() > 0) CbxLang->SetItemIndex(0);
 }
 

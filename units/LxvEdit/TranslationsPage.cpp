@@ -112,6 +112,9 @@ void TLocaleEditor::EdtTranslationKeyDown(TObject*, std::uint16_t& key, TShiftSt
       EdtTranslation->SetText(ShownValue);
       break;
     }
+    // The field is one line high and a table value holds no line break:
+    // Return commits, as leaving the field does, and types nothing.
+    case VK_RETURN: EdtTranslationExit(this); break;
     case VK_PRIOR: MoveProperty(-1); break;
     case VK_NEXT: MoveProperty(+1); break;
     default: break;
