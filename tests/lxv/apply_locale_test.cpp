@@ -74,8 +74,8 @@ class ApplyLocale : public lxvtest::LexivarTest {
 TEST_F(ApplyLocale, AppliesEveryCatalogueEntryAndTheSystemRecord) {
   TLexivar* lexivar = NewLexivar();
   lexivar->AddOrgProps(0x407, *lexivar->Translations());
-  FormatSettings().CurrencyFormat = 3;
   ASSERT_TRUE(lexivar->TranslateLocale(0x407));
+  EXPECT_EQ(FormatSettings().CurrencyFormat, 3);  // the positive format follows the locale: "1.234,50 €"
   ASSERT_TRUE(lexivar->TranslateLocale(0x409));
   const TFormatSettings& s = FormatSettings();
   const TFormatSettings expected = GetLocaleFormatSettings(0x409);  // read straight from the same answers
@@ -102,7 +102,7 @@ TEST_F(ApplyLocale, AppliesEveryCatalogueEntryAndTheSystemRecord) {
   EXPECT_EQ(Lxv::CurrentTwoDigitYearCenturyWindow(), 0);
   EXPECT_EQ(s.NegCurrFormat, 0);
   EXPECT_EQ(s.CurrencyDecimals, 2);
-  EXPECT_EQ(s.CurrencyFormat, 3);  // the positive format is never applied
+  EXPECT_EQ(s.CurrencyFormat, 0);
   EXPECT_EQ(SysLocale().DefaultLCID, 0x409);
   EXPECT_EQ(SysLocale().PriLangID, 0x009);
   EXPECT_EQ(SysLocale().SubLangID, 0x001);
@@ -114,12 +114,11 @@ TEST_F(ApplyLocale, TheHostsFormattingRoutinesShowTheSwitch) {
   TLexivar* lexivar = NewLexivar();
   lexivar->AddOrgProps(0x407, *lexivar->Translations());
   const TDateTime day = EncodeDate(2024, 3, 4) + EncodeTime(14, 5, 0, 0);
-  FormatSettings().CurrencyFormat = 0;  // never applied: fix it for the test
   ASSERT_TRUE(lexivar->TranslateLocale(0x407));
   EXPECT_EQ(FormatDateTime("dddd, d. mmmm yyyy", day), "Montag, 4. März 2024");
   EXPECT_EQ(DateToStr(day), "04.03.2024");
   EXPECT_EQ(FloatToStrF(1234.5, ffNumber, 15, 2), "1.234,50");
-  EXPECT_EQ(FloatToStrF(1234.5, ffCurrency, 15, 2), "€1.234,50");
+  EXPECT_EQ(FloatToStrF(1234.5, ffCurrency, 15, 2), "1.234,50 €");
   ASSERT_TRUE(lexivar->TranslateLocale(0x409));
   EXPECT_EQ(DateToStr(day), "3/4/2024");
   EXPECT_EQ(FloatToStrF(1234.5, ffCurrency, 15, 2), "$1,234.50");
@@ -167,22 +166,58 @@ TEST_F(ApplyLocale, ValuesAreTakenAfterTheFirstEqualsSignAndTheLaterLineWins) {
   EXPECT_EQ(FormatSettings().LongDateFormat, std::string(4095, 'd'));
 }
 
-TEST_F(ApplyLocale, ABadNumberStopsWithTheConversionErrorAfterTheEarlierLines) {
-  TLexivar* lexivar = WithTable({"00000407_CURRENCYSTRING=DM", "00000407_NEGCURRFORMAT=abc", "00000407_TIMEAMSTRING=vorm."});
-  bool translated = false;
-  lexivar->OnTranslated = [&](TObject*) { translated = true; };
-  const TSysLocale sysBefore = SysLocale();
-  FormatSettings().TimeAMString = "keep";
-  EXPECT_THROW(lexivar->TranslateLocale(0x407), EConvertError);
-  EXPECT_EQ(FormatSettings().CurrencyString, "DM");
-  EXPECT_EQ(FormatSettings().TimeAMString, "keep");
-  EXPECT_FALSE(translated);
-  EXPECT_EQ(lexivar->CurrentLocale(), 0x409u);
-  EXPECT_EQ(SysLocale().DefaultLCID, sysBefore.DefaultLCID);
-  EXPECT_EQ(Screen().Cursor(), crDefault);
+// All or nothing: a line that does not convert leaves the process exactly as
+// it was, wherever the line stands among the locale's lines.
+TEST_F(ApplyLocale, ABadNumberRaisesAndChangesNothing) {
+  for (const char* bad : {"00000407_NEGCURRFORMAT=abc", "00000407_CURRENCYDECIMALS=", "00000407_CURRENCYFORMAT=x",
+                          "00000407_TWODIGITYEARCENTURYWINDOW="}) {
+    SCOPED_TRACE(bad);
+    TLexivar* lexivar = WithTable({"00000407_CURRENCYSTRING=DM", "00000407_LISTSEPARATOR=|", bad,
+                                   "00000407_TIMEAMSTRING=vorm.", "00000407_TWODIGITYEARCENTURYWINDOW=50"});
+    bool translated = false;
+    lexivar->OnTranslated = [&](TObject*) { translated = true; };
+    FormatSettings().CurrencyString = "keep";
+    FormatSettings().TimeAMString = "keep";
+    const TSysLocale sysBefore = SysLocale();
+    const char listBefore = Lxv::CurrentListSeparator();
+    const int windowBefore = Lxv::CurrentTwoDigitYearCenturyWindow();
+    const LCID threadBefore = GetThreadLocale();
+    EXPECT_THROW(lexivar->TranslateLocale(0x407), EConvertError);
+    EXPECT_THROW(lexivar->SettingsOf(0x407), EConvertError);
+    EXPECT_EQ(FormatSettings().CurrencyString, "keep");
+    EXPECT_EQ(FormatSettings().TimeAMString, "keep");
+    EXPECT_EQ(Lxv::CurrentListSeparator(), listBefore);
+    EXPECT_EQ(Lxv::CurrentTwoDigitYearCenturyWindow(), windowBefore);
+    EXPECT_FALSE(translated);
+    EXPECT_EQ(lexivar->CurrentLocale(), 0x409u);
+    EXPECT_EQ(GetThreadLocale(), threadBefore);
+    EXPECT_EQ(SysLocale().DefaultLCID, sysBefore.DefaultLCID);
+    EXPECT_EQ(Screen().Cursor(), crDefault);
+  }
+}
 
-  TLexivar* empty = WithTable({"00000407_CURRENCYDECIMALS="});
-  EXPECT_THROW(empty->TranslateLocale(0x407), EConvertError);
+// SettingsOf gives what applying would leave in force, and touches nothing.
+TEST_F(ApplyLocale, SettingsOfBuildsTheRecordWithoutApplyingIt) {
+  TLexivar* lexivar = NewLexivar();
+  lexivar->AddOrgProps(0x407, *lexivar->Translations());
+  int events = 0;
+  lexivar->OnTranslate = [&](TObject*, bool&) { ++events; };
+  lexivar->OnTranslated = [&](TObject*) { ++events; };
+  const TFormatSettings before = FormatSettings();
+  const TFormatSettings german = lexivar->SettingsOf(0x407);
+  EXPECT_EQ(FormatSettings().CurrencyString, before.CurrencyString);
+  EXPECT_EQ(FormatSettings().CurrencyFormat, before.CurrencyFormat);
+  EXPECT_EQ(lexivar->CurrentLocale(), 0x409u);
+  EXPECT_EQ(events, 0);
+  EXPECT_EQ(FloatToStrF(1234567.89, ffCurrency, 15, 2, german), "1.234.567,89 €");
+  EXPECT_EQ(FormatDateTime("dddd, d. mmmm yyyy", EncodeDate(2024, 3, 4), german), "Montag, 4. März 2024");
+  // Applying gives the same record.
+  ASSERT_TRUE(lexivar->TranslateLocale(0x407));
+  EXPECT_EQ(FormatSettings().LongDateFormat, german.LongDateFormat);
+  EXPECT_EQ(FormatSettings().CurrencyFormat, german.CurrencyFormat);
+  EXPECT_EQ(FormatSettings().NegCurrFormat, german.NegCurrFormat);
+  // A locale without lines gives the record in force.
+  EXPECT_EQ(lexivar->SettingsOf(0x40C).CurrencyString, FormatSettings().CurrencyString);
 }
 
 TEST_F(ApplyLocale, TranslateOffSkipAndMissingLinesApplyNothing) {

@@ -188,10 +188,17 @@ TEST_F(LocaleEditorTest, TranslationFieldCommitsOnExitAndEscapeRevertsToTheShown
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
   User().Focus("EdtTranslation");
   Check([](TLocaleEditor& d) { d.EdtTranslation->SelectAll(); });
-  User().Type("a\tb\nc").Focus("CbxLang");
+  // Return commits as leaving does and types no line break: a table value
+  // holds none.
+  User().Type("a\tb\n");
   Check([](TLocaleEditor& d) {
     EXPECT_TRUE(d.Modified);
-    EXPECT_EQ(Value(*d.WorkTranslations, "00000409_LONGDAYNAMES[1]"), "a\tb\r\nc");
+    EXPECT_TRUE(d.Visible());
+    EXPECT_EQ(Value(*d.WorkTranslations, "00000409_LONGDAYNAMES[1]"), "a\tb");
+  });
+  User().Type("c").Focus("CbxLang");
+  Check([](TLocaleEditor& d) {
+    EXPECT_EQ(Value(*d.WorkTranslations, "00000409_LONGDAYNAMES[1]"), "a\tbc");
     EXPECT_EQ(Value(*d.WorkTranslations, "00000407_LONGDAYNAMES[1]"), "Montag");
   });
   User().Focus("EdtTranslation").Press(VK_ESCAPE);
@@ -392,6 +399,30 @@ TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   User().Pick("LocaleNotebook", kLocales).Click("BtnUserLang").AnswerInput("1024");  // designing: a default entry holds it
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
   User().Click("BtnCancel");
+  Run();
+}
+
+// Two locales of one display name: every refill keeps the choices by LCID.
+TEST_F(LocaleEditorTest, ChoicesSurviveARefillByLcidNotByName) {
+  lexivar->AddOrgProps(0xC0A, *lexivar->Translations());
+  for (const std::string& line : Lines(*lexivar->Translations()))
+    if (line.starts_with("00000C0A")) lexivar->Translations()->SortInsert("0000040A" + line.substr(8), nullptr);
+  const auto choose = [](TListBox& list, std::int32_t lcid) {
+    list.SetItemIndex(list.Items()->IndexOfObject(ObjectFromInt(lcid)));
+  };
+  Check([&](TLocaleEditor& d) {
+    const int second = d.CbxLang->Items()->IndexOfObject(ObjectFromInt(0xC0A));
+    ASSERT_EQ(d.CbxLang->Items()->Strings(second), d.CbxLang->Items()->Strings(second - 1));
+    d.CbxLang->SetItemIndex(second);
+    choose(*d.LangListInApp, 0xC0A);
+  });
+  User().Pick("LocaleNotebook", kLocales).Click("BtnUserLang").AnswerInput("1036");
+  Check([](TLocaleEditor& d) {
+    ASSERT_TRUE(Holds(*d.LangListInApp->Items(), 0x40C));
+    EXPECT_EQ(Lcid(*d.CbxLang->Items(), d.CbxLang->ItemIndex()), 0xC0A);
+    EXPECT_EQ(Lcid(*d.LangListInApp->Items(), d.LangListInApp->ItemIndex()), 0xC0A);
+  });
+  Discard();
   Run();
 }
 

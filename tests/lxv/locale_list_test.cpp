@@ -98,10 +98,19 @@ TEST_F(LocaleList, SetListFormatRefusesAPatternWithoutPercentAndIgnoresTheSameVa
   EXPECT_EQ(Lines(*lexivar.LocaleList()), (std::vector<std::string>{"English, United States"}));
 }
 
-TEST_F(LocaleList, APatternTheFormatterRejectsIsStoredAndRaisesOnRebuild) {
+// A pattern is tried on four names before it is taken: one the formatter
+// rejects would make every later fill of the selector raise.
+TEST_F(LocaleList, APatternTheFormatterRejectsIsRefusedAndTheOldOneStays) {
   TLexivar lexivar(nullptr);
-  lexivar.SetListFormat("%4:s");  // there are four arguments, 0 to 3
-  EXPECT_EQ(lexivar.ListFormat(), "%4:s");
-  EXPECT_THROW(lexivar.UpdateLangList(), EConvertError);
-  EXPECT_EQ(lexivar.LocaleList()->Count(), 0);
+  for (const char* pattern : {"%4:s", "100%", "%d", "%0:s %"}) {
+    SCOPED_TRACE(pattern);
+    lexivar.SetListFormat(pattern);
+    EXPECT_EQ(lexivar.ListFormat(), "%0:s, %1:s");
+    ASSERT_FALSE(Messages().empty());
+    EXPECT_TRUE(Messages().back().starts_with("Invalid format string, you must provide at least one string index ("))
+        << Messages().back();
+  }
+  EXPECT_EQ(Messages().size(), 4u);
+  lexivar.UpdateLangList();
+  EXPECT_EQ(lexivar.LocaleList()->Count(), 1);
 }

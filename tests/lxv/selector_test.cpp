@@ -167,6 +167,14 @@ TEST_F(Selector, MenuKindsGetOneCheckedRadioItemPerLocale) {
   EXPECT_EQ(language->Parent(), nullptr);
 }
 
+TEST_F(Selector, ARefillFreesTheItemsItMade) {
+  auto* popup = new TPopupMenu(form);
+  lexivar->SetAdoptOn(popup);
+  for (int i = 0; i < 1000; ++i) lexivar->UpdateAdoptOn();
+  EXPECT_EQ(Captions(*popup->Items()), kNames);
+  EXPECT_EQ(lexivar->ComponentCount(), 3);
+}
+
 TEST_F(Selector, AnIllegalClassIsRefusedWithAMessage) {
   auto* list = new TListBox(form);
   lexivar->SetAdoptOn(list);

@@ -1,15 +1,14 @@
 // TLexivar: applying a locale of the translation table to the process-wide
 // format settings, and switching the other translator components.
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "Lxv/ComponentWalk.h"
 #include "Lxv/HostSettings.h"
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/RegionalSettings.h"
 #include "Lxv/TableLine.h"
 #include "platform/base/conversions.h"
 #include "platform/format/format_settings.h"
@@ -23,81 +22,91 @@ using namespace platform;
 
 namespace {
 
-// "_LONGDAYNAMES[3]=" and its siblings: the 38 keys of the name arrays.
-struct TNameKey {
-  std::string key;
-  std::string& (*element)(TFormatSettings&, int);
-  int index;
+// What applying a locale leaves in force. Generation 3 keeps the list
+// separator and the century window outside the format settings record.
+struct TLocaleState {
+  TFormatSettings format = FormatSettings();
+  char listSeparator = CurrentListSeparator();
+  int centuryWindow = CurrentTwoDigitYearCenturyWindow();
+  bool found = false;
 };
 
-template <auto Member>
-std::string& Element(TFormatSettings& settings, int index) {
-  return (settings.*Member)[index];
-}
-
-std::vector<TNameKey> MakeNameKeys() {
-  std::vector<TNameKey> keys;
-  const auto add = [&keys](const char* base, int count, std::string& (*element)(TFormatSettings&, int)) {
-    for (int i = 1; i <= count; ++i) keys.push_back({base + std::to_string(i) + "]=", element, i});
-  };
-  add("_SHORTDAYNAMES[", 7, &Element<&TFormatSettings::ShortDayNames>);
-  add("_LONGDAYNAMES[", 7, &Element<&TFormatSettings::LongDayNames>);
-  add("_SHORTMONTHNAMES[", 12, &Element<&TFormatSettings::ShortMonthNames>);
-  add("_LONGMONTHNAMES[", 12, &Element<&TFormatSettings::LongMonthNames>);
-  return keys;
-}
-
-const std::vector<TNameKey>& NameKeys() {
-  static const std::vector<TNameKey> keys = MakeNameKeys();
-  return keys;
-}
-
-std::uint8_t Low8(std::string_view value) { return static_cast<std::uint8_t>(StrToInt(value)); }
-
-// A one-byte setting takes the value's first character, fitted to one byte;
-// an empty value, or a character without a fit, leaves the setting alone.
-void SetChar(char& setting, std::string_view value) {
-  if (const std::optional<char> c = BestFitFirstChar(value)) setting = *c;
-}
-
-struct TSettingKey {
-  std::string_view key;
-  void (*apply)(TFormatSettings&, std::string_view value);
-};
-
-// Only the first of these a line begins with is applied.
-constexpr TSettingKey kSettingKeys[] = {
-    {"_CURRENCYSTRING=", [](TFormatSettings& s, std::string_view v) { s.CurrencyString = v; }},
-    {"_NEGCURRFORMAT=", [](TFormatSettings& s, std::string_view v) { s.NegCurrFormat = Low8(v); }},
-    {"_THOUSANDSEPARATOR=", [](TFormatSettings& s, std::string_view v) { SetChar(s.ThousandSeparator, v); }},
-    {"_DECIMALSEPARATOR=", [](TFormatSettings& s, std::string_view v) { SetChar(s.DecimalSeparator, v); }},
-    {"_DATESEPARATOR=", [](TFormatSettings& s, std::string_view v) { SetChar(s.DateSeparator, v); }},
-    {"_TIMESEPARATOR=", [](TFormatSettings& s, std::string_view v) { SetChar(s.TimeSeparator, v); }},
-    {"_LISTSEPARATOR=",
-     [](TFormatSettings&, std::string_view v) {
-       char separator = CurrentListSeparator();
-       SetChar(separator, v);
-       SetListSeparatorSetting(separator);
-     }},
-    {"_CURRENCYDECIMALS=", [](TFormatSettings& s, std::string_view v) { s.CurrencyDecimals = Low8(v); }},
-    {"_SHORTDATEFORMAT=", [](TFormatSettings& s, std::string_view v) { s.ShortDateFormat = v; }},
-    {"_LONGDATEFORMAT=", [](TFormatSettings& s, std::string_view v) { s.LongDateFormat = v; }},
-    {"_TIMEAMSTRING=", [](TFormatSettings& s, std::string_view v) { s.TimeAMString = v; }},
-    {"_TIMEPMSTRING=", [](TFormatSettings& s, std::string_view v) { s.TimePMString = v; }},
-    {"_SHORTTIMEFORMAT=", [](TFormatSettings& s, std::string_view v) { s.ShortTimeFormat = v; }},
-    {"_LONGTIMEFORMAT=", [](TFormatSettings& s, std::string_view v) { s.LongTimeFormat = v; }},
-    {"_TWODIGITYEARCENTURYWINDOW=",
-     [](TFormatSettings&, std::string_view v) { SetTwoDigitYearCenturyWindowSetting(StrToInt(v) & 0xFFFF); }},
-};
-
-// `key` is what follows the locale prefix; `line` is the whole line.
-void ApplyLine(std::string_view key, std::string_view line) {
-  TFormatSettings& settings = FormatSettings();
-  for (const TNameKey& name : NameKeys())
-    if (key.starts_with(name.key)) name.element(settings, name.index) = LineValue(line);
-  for (const TSettingKey& setting : kSettingKeys) {
-    if (key.starts_with(setting.key)) return setting.apply(settings, LineValue(line));
+std::string& NameElement(TFormatSettings& s, const TRegionalSetting& row) {
+  switch (row.Field) {
+    case TSettingField::LongDayNames: return s.LongDayNames[row.Index];
+    case TSettingField::ShortDayNames: return s.ShortDayNames[row.Index];
+    case TSettingField::LongMonthNames: return s.LongMonthNames[row.Index];
+    default: return s.ShortMonthNames[row.Index];
   }
+}
+
+std::string& TextField(TFormatSettings& s, const TRegionalSetting& row) {
+  switch (row.Field) {
+    case TSettingField::CurrencyString: return s.CurrencyString;
+    case TSettingField::ShortDateFormat: return s.ShortDateFormat;
+    case TSettingField::LongDateFormat: return s.LongDateFormat;
+    case TSettingField::TimeAMString: return s.TimeAMString;
+    case TSettingField::TimePMString: return s.TimePMString;
+    case TSettingField::ShortTimeFormat: return s.ShortTimeFormat;
+    case TSettingField::LongTimeFormat: return s.LongTimeFormat;
+    default: return NameElement(s, row);
+  }
+}
+
+char& CharField(TLocaleState& state, TSettingField field) {
+  switch (field) {
+    case TSettingField::ThousandSeparator: return state.format.ThousandSeparator;
+    case TSettingField::DecimalSeparator: return state.format.DecimalSeparator;
+    case TSettingField::DateSeparator: return state.format.DateSeparator;
+    case TSettingField::TimeSeparator: return state.format.TimeSeparator;
+    default: return state.listSeparator;
+  }
+}
+
+std::uint8_t& ByteField(TFormatSettings& s, TSettingField field) {
+  switch (field) {
+    case TSettingField::CurrencyFormat: return s.CurrencyFormat;
+    case TSettingField::NegCurrFormat: return s.NegCurrFormat;
+    default: return s.CurrencyDecimals;
+  }
+}
+
+// One value into its field. A one-byte setting takes the value's first
+// character, fitted to one byte; an empty value, or a character without a
+// fit, leaves the setting alone. Numbers that do not convert raise.
+void ApplyValue(TLocaleState& state, const TRegionalSetting& row, std::string_view value) {
+  switch (ValueKind(row.Field)) {
+    case TSettingValue::Text: TextField(state.format, row) = value; break;
+    case TSettingValue::FirstChar:
+      if (const std::optional<char> c = BestFitFirstChar(value)) CharField(state, row.Field) = *c;
+      break;
+    case TSettingValue::Low8: ByteField(state.format, row.Field) = static_cast<std::uint8_t>(StrToInt(value)); break;
+    case TSettingValue::Low16: state.centuryWindow = StrToInt(value) & 0xFFFF; break;
+    case TSettingValue::NotApplied: break;
+  }
+}
+
+// Reads every line of the locale into a copy of the settings in force; the
+// process is not touched. The whole table is walked: of two lines with one
+// key the later wins.
+TLocaleState ReadLocale(const TSortList& table, LCID lcid) {
+  TLocaleState state;
+  const std::string prefix = LocalePrefix(lcid);
+  for (int i = 0; i < table.Count(); ++i) {
+    const std::string_view line = table.Strings(i);
+    if (!line.starts_with(prefix)) continue;
+    state.found = true;
+    if (const TRegionalSetting* row = FindRegionalSetting(LineKey(line.substr(prefix.size()))))
+      ApplyValue(state, *row, LineValue(line));
+  }
+  SetHostFields(state.format, state.listSeparator, state.centuryWindow);
+  return state;
+}
+
+void Commit(const TLocaleState& state) {
+  FormatSettings() = state.format;
+  SetListSeparatorSetting(state.listSeparator);
+  SetTwoDigitYearCenturyWindowSetting(state.centuryWindow);
 }
 
 void WriteSysLocale(LCID lcid) {
@@ -110,6 +119,8 @@ void WriteSysLocale(LCID lcid) {
 
 }  // namespace
 
+TFormatSettings TLexivar::SettingsOf(LCID lcid) const { return ReadLocale(*translations_, lcid).format; }
+
 bool TLexivar::TranslateLocale(LCID lcid) {
   if (!translate_) return false;
   const TCursorScope hourglass(crHourGlass);
@@ -118,16 +129,10 @@ bool TLexivar::TranslateLocale(LCID lcid) {
     OnTranslate(this, skip);
     if (skip) return false;
   }
-  const std::string prefix = LocalePrefix(lcid);
-  bool found = false;
-  // The whole table is walked: of two lines with one key the later wins.
-  for (int i = 0; i < translations_->Count(); ++i) {
-    const std::string_view line = translations_->Strings(i);
-    if (!line.starts_with(prefix)) continue;
-    found = true;
-    ApplyLine(line.substr(prefix.size()), line);
-  }
-  if (!found) return false;
+  // Everything is read and converted before anything is written.
+  const TLocaleState state = ReadLocale(*translations_, lcid);
+  if (!state.found) return false;
+  Commit(state);
   currentLocale_ = lcid;
   UpdateLanguageSelection();
   SetThreadLocale(lcid);

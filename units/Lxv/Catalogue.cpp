@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/RegionalSettings.h"
 #include "platform/format/format_settings.h"
 
 namespace Lxv {
@@ -15,48 +16,6 @@ namespace Lxv {
 using namespace platform;
 
 namespace {
-
-struct TNameRow {
-  const char* key;  // up to the opening bracket
-  LCTYPE firstType;
-  int count;
-  const char* const* defaults;
-};
-
-// Rows 1 to 38, in the order they are produced.
-const TNameRow kNameRows[] = {
-    {"_LONGDAYNAMES[", LOCALE_SDAYNAME1, 7, DefaultLongDayNames},
-    {"_SHORTDAYNAMES[", LOCALE_SABBREVDAYNAME1, 7, DefaultShortDayNames},
-    {"_LONGMONTHNAMES[", LOCALE_SMONTHNAME1, 12, DefaultLongMonthNames},
-    {"_SHORTMONTHNAMES[", LOCALE_SABBREVMONTHNAME1, 12, DefaultShortMonthNames},
-};
-
-struct TRow {
-  const char* key;
-  LCTYPE type;
-  const char* fallback;
-};
-
-// Rows 41 to 57, after the two time formats.
-constexpr TRow kSettingRows[] = {
-    {"_TIMESEPARATOR=", LOCALE_STIME, ":"},
-    {"_TIMEAMSTRING=", LOCALE_S1159, "am"},
-    {"_TIMEPMSTRING=", LOCALE_S2359, "pm"},
-    {"_DATESEPARATOR=", LOCALE_SDATE, "/"},
-    {"_SHORTDATEFORMAT=", LOCALE_SSHORTDATE, "m/d/yy"},
-    {"_LONGDATEFORMAT=", LOCALE_SLONGDATE, "mmmm d, yyyy"},
-    {"_CURRENCYFORMAT=", LOCALE_ICURRENCY, "0"},
-    {"_NEGCURRFORMAT=", LOCALE_INEGCURR, "0"},
-    {"_CURRENCYDECIMALS=", LOCALE_ICURRDIGITS, "2"},
-    {"_CURRENCYSTRING=", LOCALE_SCURRENCY, ""},
-    {"_THOUSANDSEPARATOR=", LOCALE_STHOUSAND, ","},
-    {"_DECIMALSEPARATOR=", LOCALE_SDECIMAL, "."},
-    {"_ENGLISHNAME=", LOCALE_SENGLANGUAGE, "Unknown"},
-    {"_NATIVENAME=", LOCALE_SNATIVELANGNAME, "Unknown"},
-    {"_ENGLISHCOUNTRYNAME=", LOCALE_SENGCOUNTRY, "Unknown"},
-    {"_NATIVECOUNTRYNAME=", LOCALE_SNATIVECTRYNAME, "Unknown"},
-    {"_LISTSEPARATOR=", LOCALE_SLIST, ";"},
-};
 
 // The order in which one locale's lines sort follows from their keys alone
 // (distinct, and none a prefix of another), so it is worked out once, from
@@ -83,7 +42,7 @@ class TCatalogueWriter {
 
   // The answer in the buffer (256 bytes, size 255), or the default when the
   // query fails.
-  std::string_view Answer(LCTYPE type, const char* fallback) {
+  std::string_view Answer(LCTYPE type, std::string_view fallback) {
     if (GetLocaleInfoA(lcid_, type, buffer_, 255) == 0) return fallback;
     return std::string_view(buffer_, strnlen(buffer_, sizeof buffer_));
   }
@@ -128,32 +87,34 @@ class TCatalogueWriter {
   char buffer_[256] = {};
 };
 
-void AddNames(TCatalogueWriter& writer) {
-  std::string key;
-  for (const TNameRow& row : kNameRows) {
-    for (int i = 1; i <= row.count; ++i) {
-      key.assign(row.key).append(std::to_string(i)).append("]=");
-      writer.Insert(key, writer.Answer(row.firstType + static_cast<LCTYPE>(i - 1), row.defaults[i - 1]));
-    }
-  }
-}
-
-void AddTimeFormats(TCatalogueWriter& writer) {
-  const TTimePictures pictures = BuildTimePictures([&writer](std::uint32_t type, const char* fallback) {
+// Built from the leading-zero, clock and marker-position answers.
+TTimePictures TimePictures(TCatalogueWriter& writer) {
+  return BuildTimePictures([&writer](std::uint32_t type, const char* fallback) {
     return std::string(writer.Answer(type, fallback));
   });
-  writer.Insert("_SHORTTIMEFORMAT=", pictures.ShortTime);
-  writer.Insert("_LONGTIMEFORMAT=", pictures.LongTime);
 }
 
 }  // namespace
 
 void AddCatalogue(LCID lcid, TSortList& list) {
   TCatalogueWriter writer(lcid, list);
-  AddNames(writer);
-  AddTimeFormats(writer);
-  for (const TRow& row : kSettingRows) writer.Insert(row.key, writer.Answer(row.type, row.fallback));
-  writer.Insert("_TWODIGITYEARCENTURYWINDOW=0", "");
+  TTimePictures pictures;
+  for (const TRegionalSetting& row : RegionalSettings()) {
+    switch (row.Field) {
+      case TSettingField::ShortTimeFormat:
+        pictures = TimePictures(writer);
+        writer.Insert(row.Key, pictures.ShortTime);
+        break;
+      case TSettingField::LongTimeFormat:
+        writer.Insert(row.Key, pictures.LongTime);
+        break;
+      case TSettingField::TwoDigitYearCenturyWindow:  // fixed, not queried
+        writer.Insert(row.Key, row.Default);
+        break;
+      default:
+        writer.Insert(row.Key, writer.Answer(row.Type, row.Default));
+    }
+  }
   writer.Flush();
 }
 

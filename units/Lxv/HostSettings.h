@@ -4,6 +4,8 @@
 // variables (zero at load); generation 4 uses the host's fields.
 #include <cstdint>
 
+#include "platform/format/format_settings.h"
+
 #if LXV_HOST_GENERATION < 4
 extern "C" {
 extern char ListSeparator;
@@ -17,5 +19,8 @@ char CurrentListSeparator();
 void SetListSeparatorSetting(char value);
 int CurrentTwoDigitYearCenturyWindow();
 void SetTwoDigitYearCenturyWindowSetting(int value);
+// Puts both into a record of generation 4; a record of generation 3 has
+// neither field and stays as it is.
+void SetHostFields(platform::TFormatSettings& record, char listSeparator, int centuryWindow);
 
 }  // namespace Lxv

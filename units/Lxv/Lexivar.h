@@ -9,6 +9,7 @@
 
 #include "Lxv/SortList.h"
 #include "platform/classes/component.h"
+#include "platform/format/format_settings.h"
 #include "platform/locale/locale_services.h"
 #include "platform/rtti/events.h"
 
@@ -69,8 +70,19 @@ class TLexivar : public platform::TComponent {
   void AddOrgProps(LCID lcid, TSortList& list) const;
   // Rebuilds the locale list from the translation table.
   void UpdateLangList();
-  // Applies the table's lines of `lcid`. False when Translate is off, when
-  // OnTranslate skipped, or when the table holds no line of the locale.
+  // The format settings that applying `lcid` would leave in force: the
+  // record in force with the table's lines of the locale written over it.
+  // Touches nothing of the process, fires nothing and ignores Translate, so
+  // an application can format in a locale other than the current one, or on
+  // another thread, with the routines that take a settings record. A number
+  // that does not convert raises EConvertError. (In generation 3 the list
+  // separator and century window live outside the record.)
+  platform::TFormatSettings SettingsOf(LCID lcid) const;
+  // Applies the table's lines of `lcid`: SettingsOf, then the record, the
+  // thread locale, the system locale record, the selector and the peers.
+  // False when Translate is off, when OnTranslate skipped, or when the table
+  // holds no line of the locale. All or nothing: when a line does not
+  // convert, EConvertError reaches the caller and nothing has changed.
   bool TranslateLocale(LCID lcid);
   // Switches the other translator components of the application after `lcid`
   // was applied: peers by Locale tag, other classes by their published
@@ -144,6 +156,11 @@ class TLexivar : public platform::TComponent {
   LCID currentLocale_ = 0;
   platform::TOwned<TSortList> localeList_;  // declared last: freed first
 };
+
+// Whether `component` is of a class the language selector can adopt (a tab
+// set, main or pop-up menu, list box, combo box, radio group or menu item, or
+// a descendant of one).
+bool IsSelectorClass(const platform::TComponent* component);
 
 // True while a radio group's click is being handled, for every TLexivar of
 // the process: clicks of radio groups are ignored meanwhile.

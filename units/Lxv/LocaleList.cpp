@@ -4,7 +4,9 @@
 
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/RegionalSettings.h"
 #include "Lxv/TableLine.h"
+#include "platform/base/exceptions.h"
 #include "platform/format/format.h"
 #include "platform/forms/dialogs.h"
 
@@ -24,9 +26,12 @@ struct TLocaleNames {
   }
 };
 
-std::string_view Before(std::string_view line, char c) {
-  const std::size_t at = line.find(c);
-  return at == std::string_view::npos ? std::string_view() : line.substr(0, at);
+bool IsKeyOf(std::string_view name, TSettingField field) { return name == RegionalSettingOf(field).KeyName(); }
+
+// The display name of the four names by the pattern; raises when the pattern
+// does not fit them.
+std::string DisplayName(const std::string& pattern, const TLocaleNames& names) {
+  return Format(pattern, {names.englishName, names.englishCountry, names.nativeName, names.nativeCountry});
 }
 
 }  // namespace
@@ -37,33 +42,41 @@ void TLexivar::UpdateLangList() {
   std::string group;  // hex part of the locale whose lines are being read
   for (int i = 0; i < translations_->Count(); ++i) {
     const std::string_view line = translations_->Strings(i);
-    const std::string_view hex = Before(line, '_');
+    const std::string_view hex = LinePrefix(line);
     // A locale that lacks a name line must not borrow its predecessor's.
     if (hex != group) {
       group = hex;
       names.ClearOthers();
     }
-    const std::string_view key = Before(line, '=');
+    const std::string_view key = LineKey(line);
     if (key.size() <= hex.size() || key.substr(0, hex.size()) != hex) continue;
     const std::string_view name = key.substr(hex.size());
     const std::string_view value = LineValue(line);
-    if (name == "_ENGLISHCOUNTRYNAME") names.englishCountry = value;
-    else if (name == "_ENGLISHNAME") names.englishName = value;
-    else if (name == "_NATIVECOUNTRYNAME") names.nativeCountry = value;
-    else if (name == "_NATIVENAME") {
+    if (IsKeyOf(name, TSettingField::EnglishCountryName)) names.englishCountry = value;
+    else if (IsKeyOf(name, TSettingField::EnglishName)) names.englishName = value;
+    else if (IsKeyOf(name, TSettingField::NativeCountryName)) names.nativeCountry = value;
+    else if (IsKeyOf(name, TSettingField::NativeName)) {
       TObject* lcid = ObjectFromInt(HexToInt(hex));
       if (localeList_->IndexOfObject(lcid) >= 0) continue;
       names.nativeName = value;
-      localeList_->SortInsert(
-          Format(listFormat_, {names.englishName, names.englishCountry, names.nativeName, names.nativeCountry}), lcid);
+      localeList_->SortInsert(DisplayName(listFormat_, names), lcid);
     }
   }
 }
 
 void TLexivar::SetListFormat(const std::string& value) {
   if (value == listFormat_) return;
+  const std::string refused = "Invalid format string, you must provide at least one string index";
   if (value.find('%') == std::string::npos) {
-    ShowMessage("Invalid format string, you must provide at least one string index");
+    ShowMessage(refused);
+    return;
+  }
+  // Tried on four names first: a pattern the formatter rejects would fail
+  // every later fill of the selector.
+  try {
+    DisplayName(value, {"English", "Country", "Native", "Native country"});
+  } catch (const Exception& e) {
+    ShowMessage(refused + " (" + e.Message() + ")");
     return;
   }
   listFormat_ = value;

@@ -21,20 +21,14 @@ namespace Lxv {
 
 using namespace platform;
 
-#define LXV_DESIGN_CLASS(Editor)                                             \
-  TClass Editor::StaticClass() {                                             \
-    static const TClassInfo info = TClassBuilder<Editor>(#Editor).Build();  \
-    return &info;                                                            \
-  }
-LXV_DESIGN_CLASS(TLocAboutProperty)
-LXV_DESIGN_CLASS(TLocaleTranslationsProperty)
-LXV_DESIGN_CLASS(TLocFileNameProperty)
-LXV_DESIGN_CLASS(TLocAdoptOnProperty)
-LXV_DESIGN_CLASS(TDesignLocaleProperty)
-LXV_DESIGN_CLASS(TStartupLocaleProperty)
-LXV_DESIGN_CLASS(TLocListFormatProperty)
-LXV_DESIGN_CLASS(TLexivarEditor)
-#undef LXV_DESIGN_CLASS
+LXV_EMPTY_CLASS_INFO(TLocAboutProperty)
+LXV_EMPTY_CLASS_INFO(TLocaleTranslationsProperty)
+LXV_EMPTY_CLASS_INFO(TLocFileNameProperty)
+LXV_EMPTY_CLASS_INFO(TLocAdoptOnProperty)
+LXV_EMPTY_CLASS_INFO(TDesignLocaleProperty)
+LXV_EMPTY_CLASS_INFO(TStartupLocaleProperty)
+LXV_EMPTY_CLASS_INFO(TLocListFormatProperty)
+LXV_EMPTY_CLASS_INFO(TLexivarEditor)
 
 void Register() {
   const TClass lexivar = TLexivar::StaticClass();
@@ -84,12 +78,6 @@ void TLocFileNameProperty::Edit() {
 }
 
 TPropertyAttributes TLocFileNameProperty::GetAttributes() { return {paDialog}; }
-
-bool IsSelectorClass(const TComponent* component) {
-  return Is<TTabSet>(component) || Is<TMainMenu>(component) || Is<TPopupMenu>(component) ||
-         Is<TListBox>(component) || Is<TComboBox>(component) || Is<TRadioGroup>(component) ||
-         Is<TMenuItem>(component);
-}
 
 void TLocAdoptOnProperty::GetValues(const TGetStrProc& proc) {
   const TComponent* form = Designer() != nullptr ? Designer()->Form() : nullptr;

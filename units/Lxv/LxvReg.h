@@ -80,9 +80,4 @@ class TLexivarEditor : public platform::TComponentEditor {
   int GetVerbCount() override { return 3; }
 };
 
-// Whether `component` is of a class the language selector can adopt (a tab
-// set, main or pop-up menu, list box, combo box, radio group or menu item, or
-// a descendant of one).
-bool IsSelectorClass(const platform::TComponent* component);
-
 }  // namespace Lxv

@@ -42,7 +42,7 @@ class TSelector {
   virtual bool Refillable() const { return true; }
   virtual void Hook(TLexivar& lexivar) = 0;
   virtual void Unhook(const TLexivar& lexivar) = 0;
-  virtual void Clear() = 0;
+  virtual void Clear(const TLexivar& lexivar) = 0;
   virtual void Add(TLexivar& lexivar, const std::string& name, LCID lcid) = 0;
   virtual void Mark(LCID current) = 0;
   // The LCID of the entry the control has as current; none when it has none.
@@ -61,7 +61,7 @@ class TListSelector final : public TSelector {
   bool Refillable() const override { return !guarded_ || !RadioGroupBusy; }
   void Hook(TLexivar& lexivar) override { Bind(onClick_, lexivar, handler_); }
   void Unhook(const TLexivar& lexivar) override { Unbind(onClick_, lexivar); }
-  void Clear() override { list_.Clear(); }
+  void Clear(const TLexivar&) override { list_.Clear(); }
   void Add(TLexivar&, const std::string& name, LCID lcid) override {
     list_.AddObject(name, ObjectFromInt(static_cast<std::int32_t>(lcid)));
   }
@@ -91,9 +91,14 @@ class TMenuSelector final : public TSelector {
   void Unhook(const TLexivar& lexivar) override {
     for (int i = 0; i < root_.Count(); ++i) Unbind(root_.Items(i)->OnClick, lexivar);
   }
-  // Every child goes, the developer's as well; taking one out does not free it.
-  void Clear() override {
-    for (int i = root_.Count() - 1; i >= 0; --i) root_.Delete(i);
+  // Every child goes, the developer's as well; taking one out does not free
+  // it, but an item this component made is freed with it.
+  void Clear(const TLexivar& lexivar) override {
+    for (int i = root_.Count() - 1; i >= 0; --i) {
+      TMenuItem* item = root_.Items(i);
+      root_.Delete(i);
+      if (item->Owner() == &lexivar) delete item;
+    }
   }
   void Add(TLexivar& lexivar, const std::string& name, LCID lcid) override {
     auto* item = new TMenuItem(&lexivar);
@@ -136,6 +141,10 @@ std::unique_ptr<TSelector> SelectorOf(TObject* c) {
 
 }  // namespace
 
+bool IsSelectorClass(const TComponent* component) {
+  return SelectorOf(const_cast<TComponent*>(component)) != nullptr;
+}
+
 void TLexivar::SetAdoptOn(TComponent* value) {
   if (value == adoptOn_) return;
   if (value != nullptr && SelectorOf(value) == nullptr) {
@@ -163,7 +172,7 @@ void TLexivar::UpdateAdoptOn() {
   const bool refill = selector->Refillable();
   if (refill) {
     selector->Hook(*this);
-    selector->Clear();
+    selector->Clear(*this);
   }
   UpdateLangList();
   if (refill)

@@ -15,10 +15,15 @@ std::string_view Utf8Head(std::string_view text, std::size_t maxBytes) {
   return text.substr(0, maxBytes);
 }
 
+std::string_view TextBefore(std::string_view text, char c) {
+  const std::size_t at = text.find(c);
+  return at == std::string_view::npos ? std::string_view() : text.substr(0, at);
+}
+
 std::string_view LineValue(std::string_view line) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return {};
-  return Utf8Head(line.substr(equals + 1), kMaxValueLength);
+  return TableValue(line.substr(equals + 1));
 }
 
 }  // namespace Lxv

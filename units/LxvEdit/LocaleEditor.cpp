@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/RegionalSettings.h"
+#include "Lxv/TableLine.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/rtti/class_registry.h"
@@ -91,28 +93,26 @@ const bool kRegistered = (RegisterClass(TLocaleEditor::StaticClass()), true);
 
 const char* const kSettingsKey = "Software\\Korvane";
 const char* const kSection = "Lexivar";
-constexpr std::size_t kMaxValue = 4095;  // longer values are shown cut
 
-// A line's key is its text before the first "=", its prefix the text before
-// the first "_"; true when the key is the prefix followed by `suffix`.
-bool KeyIs(std::string_view line, std::string_view suffix) {
-  const std::string_view key = line.substr(0, line.find('='));
-  const std::size_t prefix = line.find('_');
-  return prefix != std::string_view::npos && key.size() == prefix + suffix.size() && key.ends_with(suffix);
+// True when the line's key is its prefix followed by the key of `field`.
+bool KeyIs(std::string_view line, Lxv::TSettingField field) {
+  const std::string_view prefix = Lxv::LinePrefix(line);
+  const std::string_view key = Lxv::LineKey(line);
+  return key.size() > prefix.size() && key.substr(prefix.size()) == Lxv::RegionalSettingOf(field).KeyName();
 }
 
 // Adds an entry "language, country" at every "_ENGLISHNAME" line of `lines`
 // when `accept` takes its LCID; language and country carry over between calls.
 template <class Accept>
 void ListLocales(const TStrings& lines, std::string& language, std::string& country, Accept accept) {
-  const auto value = [](const std::string& line) { return line.substr(line.find('=') + 1, kMaxValue); };
+  const auto value = [](std::string_view line) { return std::string(Lxv::LineValue(line)); };
   for (int i = 0; i < lines.Count(); ++i) {
     const std::string& line = lines.Strings(i);
-    if (KeyIs(line, "_ENGLISHCOUNTRYNAME")) {
+    if (KeyIs(line, Lxv::TSettingField::EnglishCountryName)) {
       country = value(line);
-    } else if (KeyIs(line, "_ENGLISHNAME")) {
+    } else if (KeyIs(line, Lxv::TSettingField::EnglishName)) {
       language = value(line);
-      accept(language + ", " + country, HexToInt(std::string_view(line).substr(0, line.find('_'))));
+      accept(language + ", " + country, HexToInt(Lxv::LinePrefix(line)));
     }
   }
 }
@@ -172,9 +172,25 @@ void TLocaleEditor::FormShow(TObject*) {
   CbxLangChange(this);
 }
 
+// The LCID of a list's current entry, or a value no entry has. Choices are
+// kept by LCID: two locales can share a display name.
+template <class List>
+TObject* ChosenLcid(const List& list) {
+  const int index = list.ItemIndex();
+  return index >= 0 && index < list.Items()->Count() ? list.Items()->Objects(index) : ObjectFromInt(-1);
+}
+
+template <class List>
+void Rechoose(List& list, TObject* lcid) {
+  const int index = list.Items()->IndexOfObject(lcid);
+  if (index >= 0) list.SetItemIndex(index);
+}
+
 void TLocaleEditor::RefreshLists() {
+  TObject* const chosen = ChosenLcid(*CbxLang);
+  TObject* const chosenInApp = ChosenLcid(*LangListInApp);
+  TObject* const chosenInPool = ChosenLcid(*LangList);
   LangListInApp->Items()->Clear();
-  const std::string chosen = CbxLang->ItemIndex() >= 0 ? CbxLang->Items()->Strings(CbxLang->ItemIndex()) : "";
   CbxLang->Items()->Clear();
   TStrings& inApp = *LangListInApp->Items();
   if (EditComponent->HasState(csDesigning)) {
@@ -190,7 +206,9 @@ void TLocaleEditor::RefreshLists() {
   ListLocales(*SystemLocaleProps, language, country, [&](const std::string& text, std::int32_t lcid) {
     if (inApp.IndexOfObject(ObjectFromInt(lcid)) < 0) LangList->Items()->AddObject(text, ObjectFromInt(lcid));
   });
-  if (!chosen.empty()) CbxLang->SetItemIndex(CbxLang->Items()->IndexOf(chosen));
+  Rechoose(*CbxLang, chosen);
+  Rechoose(*LangListInApp, chosenInApp);
+  Rechoose(*LangList, chosenInPool);
   if (CbxLang->ItemIndex() < 0 && CbxLang->Items()->Count() > 0) CbxLang->SetItemIndex(0);
 }
 

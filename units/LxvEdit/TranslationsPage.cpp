@@ -2,6 +2,7 @@
 // translation field with its commit, revert and Page Up/Page Down moves.
 // Values are shown exactly as stored and stored exactly as typed.
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/TableLine.h"
 #include "LxvEdit/LocaleEditor.h"
 
 namespace LxvEdit {
@@ -9,8 +10,6 @@ namespace LxvEdit {
 using namespace platform;
 
 namespace {
-constexpr std::size_t kMaxValue = 4095;  // longer values are shown cut
-
 // Index of the first line of `lines` that begins with `start`; -1 when none.
 int FindLineStarting(const TStrings& lines, const std::string& start) {
   for (int i = 0; i < lines.Count(); ++i)
@@ -47,7 +46,7 @@ void TLocaleEditor::CbxLangChange(TObject*) {
     for (int i = 0; i < WorkTranslations->Count(); ++i) {
       const std::string& line = WorkTranslations->Strings(i);
       if (!line.starts_with(key)) continue;
-      const std::string rest = line.substr(line.find('_') + 1, kMaxValue);
+      const std::string rest(Lxv::TableValue(std::string_view(line).substr(line.find('_') + 1)));
       names.Add(rest.substr(0, rest.find('=')));
     }
   }
@@ -67,12 +66,12 @@ void TLocaleEditor::PropListClick(TObject*) {
   const int description = FindLineStarting(descriptions, CurrentEntry(*PropList) + "=");
   if (description >= 0) {
     const std::string& line = descriptions.Strings(description);
-    LblProp->SetCaption(line.substr(line.find('=') + 1, kMaxValue));
+    LblProp->SetCaption(std::string(Lxv::LineValue(line)));
   }
   const int index = PropertyLine();
   if (index < 0) return;
   const std::string& line = WorkTranslations->Strings(index);
-  ShownValue = line.substr(line.find('=') + 1, kMaxValue);
+  ShownValue = Lxv::LineValue(line);
   EdtTranslation->SetText(ShownValue);
   EdtTranslation->SetColor(clWindow);
   EdtTranslation->SetEnabled(true);
@@ -113,6 +112,9 @@ void TLocaleEditor::EdtTranslationKeyDown(TObject*, std::uint16_t& key, TShiftSt
       EdtTranslation->SetText(ShownValue);
       break;
     }
+    // The field is one line high and a table value holds no line break:
+    // Return commits, as leaving the field does, and types nothing.
+    case VK_RETURN: EdtTranslationExit(this); break;
     case VK_PRIOR: MoveProperty(-1); break;
     case VK_NEXT: MoveProperty(+1); break;
     default: break;

@@ -8,10 +8,7 @@
 
 namespace platform {
 
-TClass TCollectionItem::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TCollectionItem>("TCollectionItem").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TCollectionItem)
 
 // The class check of SetCollection cannot run here: while this base is being
 // constructed, the item's class is still TCollectionItem.
@@ -51,10 +48,7 @@ std::string TCollectionItem::GetNamePath() const {
   return collection_->GetNamePath() + "[" + std::to_string(Index()) + "]";
 }
 
-TClass TCollection::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TCollection>("TCollection").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TCollection)
 
 TCollection::TCollection(TClass itemClass, TPersistent* owner) : itemClass_(itemClass), owner_(owner) {
   if (itemClass == nullptr || !itemClass->InheritsFrom(TCollectionItem::StaticClass()))

@@ -7,10 +7,7 @@
 
 namespace platform {
 
-TClass TComponentEditor::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TComponentEditor>("TComponentEditor").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TComponentEditor)
 
 void TComponentEditor::Edit() {
   if (GetVerbCount() > 0) ExecuteVerb(0);

@@ -9,13 +9,11 @@
 #include "platform/design/designer.h"
 #include "platform/design/standard_editors.h"
 #include "editor_class.h"
+#include "platform/rtti/published.h"
 
 namespace platform {
 
-TClass TPropertyEditor::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TPropertyEditor>("TPropertyEditor").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TPropertyEditor)
 
 std::string AttributesToString(TPropertyAttributes attributes) {
   const TEnumType& type = EnumTypeInfo(TPropertyAttribute{});

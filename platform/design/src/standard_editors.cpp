@@ -12,23 +12,17 @@
 
 namespace platform {
 
-#define LXV_EDITOR_CLASS(Editor)                                                  \
-  TClass Editor::StaticClass() {                                                  \
-    static const TClassInfo info = TClassBuilder<Editor>(#Editor).Build();       \
-    return &info;                                                                 \
-  }
-LXV_EDITOR_CLASS(TOrdinalProperty)
-LXV_EDITOR_CLASS(TIntegerProperty)
-LXV_EDITOR_CLASS(TCharProperty)
-LXV_EDITOR_CLASS(TEnumProperty)
-LXV_EDITOR_CLASS(TBoolProperty)
-LXV_EDITOR_CLASS(TSetProperty)
-LXV_EDITOR_CLASS(TFloatProperty)
-LXV_EDITOR_CLASS(TStringProperty)
-LXV_EDITOR_CLASS(TClassProperty)
-LXV_EDITOR_CLASS(TComponentProperty)
-LXV_EDITOR_CLASS(TMethodProperty)
-#undef LXV_EDITOR_CLASS
+LXV_EMPTY_CLASS_INFO(TOrdinalProperty)
+LXV_EMPTY_CLASS_INFO(TIntegerProperty)
+LXV_EMPTY_CLASS_INFO(TCharProperty)
+LXV_EMPTY_CLASS_INFO(TEnumProperty)
+LXV_EMPTY_CLASS_INFO(TBoolProperty)
+LXV_EMPTY_CLASS_INFO(TSetProperty)
+LXV_EMPTY_CLASS_INFO(TFloatProperty)
+LXV_EMPTY_CLASS_INFO(TStringProperty)
+LXV_EMPTY_CLASS_INFO(TClassProperty)
+LXV_EMPTY_CLASS_INFO(TComponentProperty)
+LXV_EMPTY_CLASS_INFO(TMethodProperty)
 
 namespace {
 template <class Get>

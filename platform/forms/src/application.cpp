@@ -10,10 +10,7 @@
 
 namespace platform {
 
-TClass TApplication::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TApplication>("TApplication").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TApplication)
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
 

@@ -207,10 +207,7 @@ void TControl::DestroyPeers() {
 
 // --- TWinControl
 
-TClass TWinControl::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TWinControl>("TWinControl").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TWinControl)
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 

@@ -79,10 +79,7 @@ bool TOpenDialog::Execute() {
   return true;
 }
 
-TClass TSaveDialog::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TSaveDialog>("TSaveDialog").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TSaveDialog)
 
 TClass TFontDialog::StaticClass() {
   static const TClassInfo info = TClassBuilder<TFontDialog>("TFontDialog")

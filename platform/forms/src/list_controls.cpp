@@ -16,10 +16,7 @@ std::string SnapshotEntry(const std::string& text, bool current, bool selected) 
 
 // --- TListItems
 
-TClass TListItems::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TListItems>("TListItems").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TListItems)
 
 void TListItems::Check(int index, int limit) const {
   if (index < 0 || index >= limit) throw EListError("List index out of bounds (" + std::to_string(index) + ")");

@@ -104,10 +104,7 @@ void TMenuItem::GetChildren(const std::function<void(TComponent*)>& proc, TCompo
 
 // --- menus
 
-TClass TMenu::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TMenu>("TMenu").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TMenu)
 
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) { items_->menu_ = this; }
 

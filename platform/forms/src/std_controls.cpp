@@ -167,10 +167,7 @@ void TLabel::AdjustSize() {
 
 // --- TCustomEdit
 
-TClass TCustomEdit::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TCustomEdit>("TCustomEdit").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TCustomEdit)
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) { SetDefaultColor(clWindow, false); }
 

@@ -24,10 +24,7 @@ void TObject::Free() {
   delete this;
 }
 
-TClass TPersistent::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TPersistent>("TPersistent").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TPersistent)
 
 void TPersistent::Assign(const TPersistent* source) {
   if (source != nullptr) return source->AssignTo(this);

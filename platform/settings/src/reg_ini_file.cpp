@@ -52,10 +52,7 @@ settings::TIniDocument Load(const std::string& fileName) {
 
 }  // namespace
 
-TClass TRegIniFile::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TRegIniFile>("TRegIniFile").Build();
-  return &info;
-}
+LXV_EMPTY_CLASS_INFO(TRegIniFile)
 
 void SetSettingsDirectory(const std::string& directory) { RedirectedDirectory() = directory; }
 

@@ -30,6 +30,14 @@ namespace platform {
 
 class TCollection;
 
+// Defines Self::StaticClass() for a class that publishes nothing of its own.
+// Use it inside Self's namespace, with the unqualified name.
+#define LXV_EMPTY_CLASS_INFO(Self)                                                         \
+  ::platform::TClass Self::StaticClass() {                                                 \
+    static const ::platform::TClassInfo info = ::platform::TClassBuilder<Self>(#Self).Build(); \
+    return &info;                                                                          \
+  }
+
 // Enumerations are published with their identifier names, declared next to the
 // enumeration: LXV_ENUM(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
 #define LXV_ENUM(E, ...)                                                   \
