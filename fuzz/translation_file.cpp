@@ -34,7 +34,10 @@ std::filesystem::path ScratchDirectory() {
 
 struct TScratchFile {
   const std::string path = (ScratchDirectory() / ("lxv-fuzz-" + std::to_string(::getpid()) + ".txt")).string();
-  ~TScratchFile() { std::remove(path.c_str()); }
+  ~TScratchFile() {
+    std::remove(path.c_str());
+    std::remove((path + ".lock").c_str());  // left by every save
+  }
 };
 
 const std::string& FilePath() {

@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "Lxv/Catalogue.h"
+#include "Lxv/RegionalSettings.h"
 #include "Lxv/SortList.h"
 #include "Lxv/TableLine.h"
 #include "Lxv/TranslationFile.h"
@@ -121,17 +121,12 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-// The property names of the catalogue ("_LONGDAYNAMES[1]"): what every
-// locale of a table holds.
+// The key names of the catalogue ("_LONGDAYNAMES[1]"): what every locale of
+// a table holds.
 const std::set<std::string>& CatalogueNames() {
   static const std::set<std::string> names = [] {
-    Lxv::TSortList lines;
-    Lxv::AddCatalogue(0x409, lines);
     std::set<std::string> result;
-    for (int i = 0; i < lines.Count(); ++i) {
-      const std::string_view line = lines.Strings(i);
-      result.emplace(line.substr(8, line.find('=') - 8));
-    }
+    for (const Lxv::TRegionalSetting& row : Lxv::RegionalSettings()) result.emplace(row.KeyName());
     return result;
   }();
   return names;

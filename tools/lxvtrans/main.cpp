@@ -1,6 +1,7 @@
 // lxvtrans COMMAND ARGS: translation files of the TLexivar component.
 //   list FILE                  owners, tags, locales and line counts
-//   check FILE                 lines that would make loading or saving fail
+//   check FILE                 lines that would make loading or saving fail,
+//                              and what loading would cut or lack
 //   extract FORM FILE          the tables of a form's TLexivars into FILE
 //   inject FILE FORM [OUT]     FILE's lines into a form's TLexivars
 // Exit status: 0 done, 1 problems found or bad input, 2 wrong usage.
@@ -31,8 +32,11 @@ const char kHelp[] =
     "  list FILE               the owners in FILE, their tags, the locales of each\n"
     "                          tag and the number of lines\n"
     "  check FILE              every line on which loading or saving a component's\n"
-    "                          lines fails, and keys that stand twice; exit status 1\n"
-    "                          when there is any\n"
+    "                          lines fails, keys that stand twice, lines without\n"
+    "                          \"=\", NUL bytes and text that is not UTF-8, values\n"
+    "                          cut to 4095 characters, the catalogue keys each\n"
+    "                          owner, tag and locale lacks, and a file without any\n"
+    "                          component line; exit status 1 when there is any\n"
     "  extract FORM FILE       saves the table of each TLexivar of the form file FORM\n"
     "                          into FILE, replacing that component's lines there\n"
     "  inject FILE FORM [OUT]  merges FILE's lines into each TLexivar of FORM and\n"

@@ -29,7 +29,7 @@ std::string_view After(std::string_view text, char c) {
 }
 
 // "#2" + owner name: the text before the first "." of the owner's lines.
-std::string LinePrefix(const std::string& ownerName) { return "#2" + ownerName; }
+std::string OwnerPrefix(const std::string& ownerName) { return "#2" + ownerName; }
 
 bool IsOwnLine(std::string_view line, std::string_view prefix) {
   return line.substr(0, line.find('.')) == prefix && line.size() > prefix.size();
@@ -156,7 +156,7 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
   const platform::TFileLock lock(fileName);
   TSortList lines;
   if (platform::FileExists(fileName)) ReadTranslationLines(lines, fileName);
-  const std::string prefix = LinePrefix(ownerName);
+  const std::string prefix = OwnerPrefix(ownerName);
   RemoveOwnLines(lines, prefix, locale, fileName);
   const std::string head = prefix + ".";
   const std::string tag = "%" + platform::IntToStr(locale);
@@ -179,7 +179,7 @@ bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::in
   if (!platform::FileExists(fileName)) return false;
   TSortList lines;
   ReadTranslationLines(lines, fileName);
-  const std::string prefix = LinePrefix(ownerName);
+  const std::string prefix = OwnerPrefix(ownerName);
   // All lines are read before the first is merged: a bad tag leaves the
   // table as it was.
   std::vector<TTranslationLine> own;

@@ -51,5 +51,18 @@ TEST(TextClasses, IdentifiersDigitsAndHexDigits) {
   for (char c : {'g', 'G', 'x', '/', ':', '@', '`', ' ', '\xff'}) EXPECT_EQ(HexDigitValue(c), -1) << c;
 }
 
+// The one splitter of command lines: quotes keep blanks and are dropped, ""
+// is an empty word, and an unclosed quote is reported, not guessed at.
+TEST(TextWords, QuotedWords) {
+  const TQuotedWords split = SplitQuotedWords("  a \"b c\"d \"\"\te\rf ");
+  EXPECT_EQ(split.Words, (std::vector<std::string>{"a", "b cd", "", "e\rf"}));
+  EXPECT_FALSE(split.Unclosed);
+  EXPECT_EQ(SplitQuotedWords("a\rb", " \t\r").Words, (std::vector<std::string>{"a", "b"}));
+  const TQuotedWords open = SplitQuotedWords("x \"y z");
+  EXPECT_EQ(open.Words, (std::vector<std::string>{"x", "y z"}));
+  EXPECT_TRUE(open.Unclosed);
+  EXPECT_TRUE(SplitQuotedWords(" \t ").Words.empty());
+}
+
 }  // namespace
 }  // namespace platform
