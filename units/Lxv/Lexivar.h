@@ -122,8 +122,9 @@ class TLexivar : public platform::TComponent {
   // the owner's name and this component's Locale tag. The name is used as
   // given; LoadFrom is false when the file does not exist. Both raise the
   // framework's errors (EConvertError for a malformed tag, EFOpenError and
-  // EFCreateError for file access); a failed load leaves the table and a
-  // failed save leaves the file as they were.
+  // EFCreateError for file access, EWriteError when saving meets a value
+  // holding a line break or would make a file the readers refuse); a failed
+  // load leaves the table and a failed save leaves the file as they were.
   void SaveTo(const std::string& fileName) const;
   bool LoadFrom(const std::string& fileName);
   // The text escapes of Lxv/Literals.h, for application code.
