@@ -364,6 +364,21 @@ TEST_F(LocaleEditorTest, CopyAndRemoveMoveEveryLineOfALocaleAndBack) {
   Run();
 }
 
+TEST_F(LocaleEditorTest, TheFirstTableLineAndTheFirstChooserEntryAreNoExceptions) {
+  // German sorts first in the table, so its first property is line 0.
+  User().Pick("CbxLang", "German, Germany").Pick("PropList", 0);
+  Check([](TLocaleEditor& d) {
+    const std::string& line = d.WorkTranslations->Strings(0);
+    EXPECT_EQ(d.EdtTranslation->Text(), line.substr(line.find('=') + 1));
+    EXPECT_TRUE(d.EdtTranslation->Enabled());
+  });
+  // English is the chooser's first entry; removed, it leaves the chooser too.
+  User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States").Click("BtnRemoveLang");
+  Check([](TLocaleEditor& d) { EXPECT_EQ(Entries(*d.CbxLang->Items()), std::vector<std::string>{"German, Germany"}); });
+  Discard();
+  Run(0x407, 0x400);
+}
+
 TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   User().Pick("LocaleNotebook", kLocales).Click("BtnUserLang").AnswerInput("1033");  // already held: nothing
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
@@ -498,6 +513,14 @@ TEST_F(LocaleEditorTest, ShowEditorKeepsPeersOffWhileOpenAndTurnsTheChoicesIntoD
   const std::string japanese = Lxv::MakeLocaleDesignator(lexivar->LocaleList()->Strings(entry), 0x411);
   EXPECT_EQ(lexivar->DesignLocale(), japanese);
   EXPECT_EQ(lexivar->StartupLocale(), japanese);
+
+  // The first entry of the locale list is taken like any other.
+  User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States");
+  User().Click("BtnSetDefault").Click("BtnSetStartup").Click("BtnOK");
+  EXPECT_TRUE(lexivar->ShowEditor());
+  EXPECT_EQ(lexivar->LocaleList()->Strings(0), "English, United States");
+  EXPECT_EQ(lexivar->DesignLocale(), "English, United States 00000409");
+  EXPECT_EQ(lexivar->StartupLocale(), "English, United States 00000409");
 
   // An error while the dialog opens reaches the caller after the dialog was
   // freed and Translate put back: a pool "file" that is a directory.

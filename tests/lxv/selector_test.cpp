@@ -122,6 +122,17 @@ TEST_P(SelectorList, FillsMarksAndAppliesThePersonsPick) {
   EXPECT_EQ(kind.index(control), 0);
 }
 
+TEST_F(Selector, ANewDesignLocaleIsMarkedAtDesignTimeOnly) {
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  lexivar->SetAdoptOn(list);
+  lexivar->SetDesignLocale("French, France 0000040C");
+  EXPECT_EQ(list->ItemIndex(), 0);
+  lexivar->SetDesigning(true);
+  lexivar->SetDesignLocale("German, Germany 00000407");
+  EXPECT_EQ(list->ItemIndex(), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, SelectorList, ::testing::ValuesIn(ListKinds()),
                          [](const auto& info) { return info.param.name; });
 
