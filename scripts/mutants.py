@@ -223,10 +223,12 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # unwinds through the restoring finally
 
     mutants, texts = enumerate_mutants()
+    if os.environ.get("MUTANTS_FILES"):
+        mutants = [m for m in mutants if re.search(os.environ["MUTANTS_FILES"], m.path)]
     # A shuffle, so a smaller sample is the start of a larger one.
     random.Random(seed).shuffle(mutants)
     sample = mutants[:count]
-    print(f"{len(mutants)} mutants in units/; {len(sample)} sampled with seed {seed}")
+    print(f"{len(mutants)} mutants; {len(sample)} sampled with seed {seed}")
     if os.environ.get("MUTANTS_LIST"):
         for index, mutant in enumerate(sample, 1):
             print(f"[{index}] {mutant.kind}: {mutant.describe(texts[mutant.path])}")
