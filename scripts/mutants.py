@@ -220,7 +220,10 @@ def main():
     count = int(sys.argv[1]) if len(sys.argv) > 1 else 20
     seed = int(os.environ.get("MUTANTS_SEED", "20260"))
     only = {int(x) for x in os.environ.get("MUTANTS_ONLY", "").replace(",", " ").split()}
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # unwinds through the restoring finally
+    # Both unwind through the finally that restores the source, even where
+    # the run was started with SIGINT ignored (in the background).
+    signal.signal(signal.SIGINT, signal.default_int_handler)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
     mutants, texts = enumerate_mutants()
     if os.environ.get("MUTANTS_FILES"):
@@ -296,4 +299,8 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except KeyboardInterrupt:
+        print("Interrupted; the sources are as they were.", file=sys.stderr)
+        sys.exit(130)
