@@ -184,6 +184,9 @@ TEST_F(LocaleEditorTest, TranslationFieldCommitsOnExitAndEscapeRevertsToTheShown
     EXPECT_TRUE(d.EdtTranslation->Enabled());
     EXPECT_EQ(d.EdtTranslation->Color(), clWindow);
   });
+  User().Pick("CbxLang", "German, Germany");  // no property current: no description
+  Check([](TLocaleEditor& d) { EXPECT_EQ(d.LblProp->Caption(), ""); });
+  User().Pick("CbxLang", "English, United States").Pick("PropList", "LONGDAYNAMES[1]");
   User().Focus("EdtTranslation").Focus("CbxLang");  // left unchanged: nothing stored
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
   User().Focus("EdtTranslation");
@@ -396,6 +399,8 @@ TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   });
   User().Click("BtnUserLang").AnswerInput("1024");  // not designing: a locale of its own
   Check([](TLocaleEditor& d) { EXPECT_EQ(CountPrefix(*d.WorkTranslations, "00000400_"), 58); });
+  User().Click("BtnUserLang").AnswerInput("268435456");  // 0x10000000: every digit of the prefix counts
+  Check([](TLocaleEditor& d) { EXPECT_TRUE(Holds(*d.LangListInApp->Items(), 0x10000000)); });
   Discard();
   Run();
   ASSERT_GE(User().Shown().size(), 3u);
@@ -420,7 +425,10 @@ TEST_F(LocaleEditorTest, PoolFileFieldReloadsOnExitAndAClearedFieldKeepsThePool)
   Check([](TLocaleEditor& d) { d.EdtLocaleList->SetText(""); });
   User().Focus("BtnSelLocale");
   Check([](TLocaleEditor& d) { EXPECT_EQ(d.LangList->Items()->Count(), 1); });
-  User().Click("BtnSelLocale").ChooseFile(FileWith("other.txt", {0x419})).Click("BtnCancel");
+  User().Click("BtnSelLocale").ChooseFile(FileWith("other.txt", {0x419}));
+  Check([](TLocaleEditor& d) {  // taken at once
+    EXPECT_EQ(Entries(*d.LangList->Items()), (std::vector<std::string>{"Russian, Russia"}));
+  }).Click("BtnCancel");
   EXPECT_EQ(Run(), mrCancel);
   EXPECT_EQ(User().Shown().back().Caption, "Get system Locale properties from file");
   EXPECT_EQ(Setting("LoadLocales"), files.File("other.txt"));
@@ -450,6 +458,17 @@ TEST_F(LocaleEditorTest, SavedLocalesLoadIntoAnotherDialogOfTheSameOwner) {
   User().Click("BtnOK");
   EXPECT_EQ(Run(), mrOk);
   EXPECT_EQ(CountPrefix(*lexivar->Translations(), "0000040C_"), 58);
+}
+
+TEST_F(LocaleEditorTest, ALoadedFileMergesIntoTheWorkingCopy) {
+  const std::string file = FileWith("french.txt", {0x40C});
+  User().Pick("LocaleNotebook", kDictionary).Click("BtnLoad").ChooseFile(file);
+  Check([](TLocaleEditor& d) {
+    EXPECT_EQ(Entries(*d.CbxLang->Items()),
+              (std::vector<std::string>{"English, United States", "French, France", "German, Germany"}));
+  });
+  Discard();
+  Run();
 }
 
 TEST_F(LocaleEditorTest, TheOptionSettingSurvivesIntoTheNextDialog) {
