@@ -111,9 +111,7 @@ def line_mutants(path, number, code, source, prev_code, header):
 
     def add(col, old, new, kind):
         old = source[col:col + len(old)]  # masked text differs inside literals
-        if kind == "negation":
-            new = f"!({old})"
-        found.append(Mutant(path, number, col, old, new, kind))
+        found.append(Mutant(path, number, col, old, new if new is not None else f"!({old})", kind))
 
     for m in re.finditer(r"(?<=\s)(<=|>=|==|!=|<|>)(?=\s)", code):
         add(m.start(), m.group(1), FLIP[m.group(1)], "comparison")
@@ -136,7 +134,7 @@ def line_mutants(path, number, code, source, prev_code, header):
             cond = code[start:close]
         if DECLARATION.match(cond):
             continue
-        add(start, cond, f"!({cond})", "negation")
+        add(start, cond, None, "negation")  # the condition as written, negated
     for m in re.finditer(r"&&|\|\|", code):
         add(m.start(), m.group(0), "||" if m.group(0) == "&&" else "&&", "logic")
     for m in re.finditer(r"\b(true|false)\b", code):
