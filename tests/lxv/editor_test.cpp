@@ -501,6 +501,23 @@ TEST_F(LocaleEditorTest, ValuesAreShownAndKeptExactlyAsStored) {
   EXPECT_EQ(Value(table, "00000409_TIMEAMSTRING"), "'am'");
 }
 
+TEST_F(LocaleEditorTest, LongValuesAndNamesAreShownCutAt4095Bytes) {
+  Lxv::TSortList& table = *lexivar->Translations();
+  const auto set = [&table](const std::string& key, const std::string& value) {
+    table.SetStrings(table.IndexOf(key + "=" + Value(table, key)), key + "=" + value);
+  };
+  set("00000407_ENGLISHNAME", std::string(5000, 'g'));
+  set("00000407_SHORTDATEFORMAT", std::string(5000, 'd'));
+  User().Pick("CbxLang", 1).Pick("PropList", "SHORTDATEFORMAT");
+  Check([](TLocaleEditor& d) {  // sizes: a failure would print kilobytes
+    EXPECT_EQ(d.CbxLang->Items()->Strings(1).size(), 4095u + std::string_view(", Germany").size());
+    EXPECT_TRUE(d.CbxLang->Items()->Strings(1).ends_with("g, Germany"));
+    EXPECT_EQ(d.EdtTranslation->Text().size(), 4095u);
+  });
+  User().Click("BtnCancel");
+  Run();
+}
+
 TEST_F(LocaleEditorTest, ShowEditorKeepsPeersOffWhileOpenAndTurnsTheChoicesIntoDesignators) {
   form->SetDesigning(true);
   TLexivar* peer = NewLexivar(form, "Lexivar2");
