@@ -32,7 +32,24 @@ void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
   for (std::size_t b = fromBlock; b < starts_.size(); ++b) starts_[b] += delta;
 }
 
+int TStringItems::DescentAt(int index) const {
+  if (index <= 0 || index >= size_) return 0;
+  return Item(index - 1).Text.compare(Item(index).Text) > 0 ? 1 : 0;
+}
+
+void TStringItems::SetText(int index, std::string text) {
+  const int before = DescentAt(index) + DescentAt(index + 1);
+  Item(index).Text = std::move(text);
+  descents_ += DescentAt(index) + DescentAt(index + 1) - before;
+}
+
 void TStringItems::Insert(int index, TStringItem item) {
+  const int split = DescentAt(index);  // the pair the new item comes between
+  Place(index, std::move(item));
+  descents_ += DescentAt(index) + DescentAt(index + 1) - split;
+}
+
+void TStringItems::Place(int index, TStringItem item) {
   // Appends fill blocks to the brim and then open a new one, so that loading
   // a list moves nothing.
   if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) OpenBlock();
@@ -58,6 +75,7 @@ void TStringItems::OpenBlock() {
 
 void TStringItems::Append(std::vector<std::string>&& texts) {
   for (std::string& text : texts) {
+    if (size_ > 0 && blocks_.back().items.back().Text.compare(text) > 0) ++descents_;
     if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
     blocks_.back().items.push_back(TStringItem{std::move(text), nullptr});
     ++size_;
@@ -78,6 +96,7 @@ void TStringItems::Split(std::size_t b) {
 }
 
 void TStringItems::Erase(int index) {
+  descents_ -= DescentAt(index) + DescentAt(index + 1);
   const std::size_t b = Locate(index);
   auto& items = blocks_[b].items;
   items.erase(items.begin() + (index - starts_[b]));
@@ -88,6 +107,7 @@ void TStringItems::Erase(int index) {
     starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(b));
     lastBlock_ = 0;
   }
+  descents_ += DescentAt(index);  // the two items that are now neighbours
 }
 
 void TStringItems::Clear() {
@@ -95,6 +115,7 @@ void TStringItems::Clear() {
   starts_.clear();
   lastBlock_ = 0;
   size_ = 0;
+  descents_ = 0;
 }
 
 std::vector<TStringItem> TStringItems::TakeAll() {
@@ -108,6 +129,8 @@ std::vector<TStringItem> TStringItems::TakeAll() {
 
 void TStringItems::Reset(std::vector<TStringItem> items) {
   Clear();
+  for (std::size_t i = 1; i < items.size(); ++i)
+    if (items[i - 1].Text.compare(items[i].Text) > 0) ++descents_;
   for (std::size_t i = 0; i < items.size(); i += kMaxBlock / 2) {
     const std::size_t end = std::min(items.size(), i + kMaxBlock / 2);
     TBlock block;

@@ -142,7 +142,7 @@ void TStringList::SetStrings(int index, const std::string& text) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count());
   Changing();
-  items_.At(index).Text = text;
+  items_.SetText(index, text);
   Changed();
 }
 
@@ -154,7 +154,7 @@ TObject* TStringList::Objects(int index) const {
 void TStringList::SetObjects(int index, TObject* object) {
   CheckIndex(index, Count());
   Changing();
-  items_.At(index).Object = object;
+  items_.SetObject(index, object);
   Changed();
 }
 

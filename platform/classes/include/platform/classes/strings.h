@@ -111,6 +111,9 @@ class TStringList : public TStrings {
   // the line or where it would be inserted.
   bool Find(std::string_view text, int& index) const;
   void Sort();
+  // No line is greater than the next in ordinal byte order (CompareStr);
+  // every change of the list keeps this up to date.
+  bool InByteOrder() const { return items_.Ascending(); }
   void CustomSort(const std::function<int(const TStringList&, int, int)>& compare);
   // The classic bisection over the lines as they stand (TStringItems::Bisect),
   // for lists that callers keep in an order of their own.
