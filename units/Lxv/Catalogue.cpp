@@ -94,17 +94,18 @@ class TCatalogueWriter {
     line.append(prefix_).append(key).append(value);
   }
 
-  // A locale new to the list: its lines, all distinct and all unequal to
-  // every line there, end up sorted in one run at the place of the prefix,
-  // whatever order SortInsert would take them in. Inserted in that order they
-  // are appends when the locale sorts last, as it does when a pool is filled
-  // in ascending order. Otherwise each line goes through SortInsert in
-  // production order, which decides among equal lines.
+  // A locale new to a list in byte order: its lines, all distinct and all
+  // unequal to every line there, end up sorted in one run at the place of the
+  // prefix, whatever order SortInsert would take them in. Inserted in that
+  // order they are appends when the locale sorts last, as it does when a pool
+  // is filled in ascending order. Otherwise (the locale already there, or a
+  // list out of order, where a bisection may land anywhere) each line goes
+  // through SortInsert in production order.
   void Flush() {
     TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
     int at = -1;
     list_.SortFind(prefix_, at);
-    if (at < list_.Count() && list_.Strings(at).starts_with(prefix_)) {
+    if (!list_.InByteOrder() || (at < list_.Count() && list_.Strings(at).starts_with(prefix_))) {
       for (const std::string& line : lines_) list_.SortInsert(line, object);
       return;
     }
