@@ -82,6 +82,19 @@ void TStringItems::Append(std::vector<std::string>&& texts) {
   }
 }
 
+void TStringItems::InsertRun(int index, std::span<const std::string_view> texts, TObject* object) {
+  if (index < size_) {
+    for (std::string_view text : texts) Insert(index++, TStringItem{std::string(text), object});
+    return;
+  }
+  for (std::string_view text : texts) {
+    if (size_ > 0 && std::string_view(blocks_.back().items.back().Text).compare(text) > 0) ++descents_;
+    if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
+    blocks_.back().items.push_back(TStringItem{std::string(text), object});
+    ++size_;
+  }
+}
+
 void TStringItems::Split(std::size_t b) {
   TBlock tail;
   tail.items.reserve(kMaxBlock + 1);

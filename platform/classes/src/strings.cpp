@@ -166,6 +166,15 @@ void TStringList::InsertObject(int index, const std::string& text, TObject* obje
   Changed();
 }
 
+void TStringList::InsertObjects(int index, std::span<const std::string_view> lines, TObject* object) {
+  if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+  CheckIndex(index, Count() + 1);
+  if (lines.empty()) return;
+  Changing();
+  items_.InsertRun(index, lines, object);
+  Changed();
+}
+
 void TStringList::Delete(int index) {
   CheckIndex(index, Count());
   Changing();

@@ -5,7 +5,9 @@
 // cache hit on sequential walks). The storage also counts its descents (an
 // item greater than the next in byte order), so whether the items stand in
 // ascending byte order is known at every moment without a pass over them.
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -26,6 +28,8 @@ class TStringItems {
   void Insert(int index, TStringItem item);
   // Moves the texts in after the last item, without objects.
   void Append(std::vector<std::string>&& texts);
+  // Copies the texts in as one run at index, each with `object`.
+  void InsertRun(int index, std::span<const std::string_view> texts, TObject* object);
   void Erase(int index);
   void Clear();
   std::vector<TStringItem> TakeAll();

@@ -3,6 +3,7 @@
 // also carry a plain integer (an LCID, say): see ObjectFromInt.
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -97,6 +98,9 @@ class TStringList : public TStrings {
   int AddObject(const std::string& text, TObject* object) override;
   void AddStrings(std::vector<std::string>&& lines) override;
   using TStrings::AddStrings;
+  // Inserts the lines as one run at index, each with `object`, as InsertObject
+  // one after the other would, with one change notice.
+  void InsertObjects(int index, std::span<const std::string_view> lines, TObject* object);
   int IndexOf(std::string_view text) const override;
 
   // Sorted mode keeps the lines in the order of CompareText (CompareStr when
