@@ -34,7 +34,9 @@ bool TSortList::SortFind(const std::string& text, int& index) const {
 void TSortList::SortInsert(const std::string& text, platform::TObject* object) {
   int index = -1;
   SortFind(text, index);
-  InsertObject(index, text, object);
+  // InsertObject at the place the bisection found (TSortList overrides none
+  // of the list's operations), without checking the order again.
+  InsertBisected(index, text, object);
 }
 
 }  // namespace Lxv

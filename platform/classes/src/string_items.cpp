@@ -44,7 +44,8 @@ void TStringItems::SetText(int index, std::string text) {
 }
 
 void TStringItems::Insert(int index, TStringItem item) {
-  const int split = DescentAt(index);  // the pair the new item comes between
+  // The pair the new item comes between: no descent in a list in order.
+  const int split = descents_ == 0 ? 0 : DescentAt(index);
   Place(index, std::move(item));
   descents_ += DescentAt(index) + DescentAt(index + 1) - split;
 }

@@ -166,6 +166,14 @@ void TStringList::InsertObject(int index, const std::string& text, TObject* obje
   Changed();
 }
 
+void TStringList::InsertBisected(int index, const std::string& text, TObject* object) {
+  if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+  CheckIndex(index, Count() + 1);
+  Changing();
+  items_.InsertBisected(index, TStringItem{text, object});
+  Changed();
+}
+
 void TStringList::InsertObjects(int index, std::span<const std::string_view> lines, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() + 1);

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -26,6 +27,10 @@ class TStringItems {
   void SetText(int index, std::string text);
   void SetObject(int index, TObject* object) { Item(index).Object = object; }
   void Insert(int index, TStringItem item);
+  // For an item that the classic bisection placed: equal to the item now at
+  // index, or greater than the one before and less than the one after. Such
+  // an insertion neither makes nor mends a descent, so it compares nothing.
+  void InsertBisected(int index, TStringItem item) { Place(index, std::move(item)); }
   // Moves the texts in after the last item, without objects.
   void Append(std::vector<std::string>&& texts);
   // Copies the texts in as one run at index, each with `object`.

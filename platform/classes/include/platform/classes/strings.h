@@ -130,6 +130,9 @@ class TStringList : public TStrings {
   TNotifyEvent OnChanging;
 
  protected:
+  // InsertObject for a text at the position the classic bisection (Bisect)
+  // gave for it: the order of the list stays as it was without a comparison.
+  void InsertBisected(int index, const std::string& text, TObject* object);
   void SetUpdateState(bool updating) override;
   void Changing();
   void Changed();
