@@ -37,7 +37,24 @@ int TStringItems::DescentAt(int index) const {
   return Item(index - 1).Text.compare(Item(index).Text) > 0 ? 1 : 0;
 }
 
+bool TStringItems::Ascending() const {
+  if (descents_ == kUncounted) {
+    descents_ = 0;
+    const TStringItem* last = nullptr;
+    for (const TBlock& block : blocks_)
+      for (const TStringItem& item : block.items) {
+        if (last != nullptr && last->Text.compare(item.Text) > 0) ++descents_;
+        last = &item;
+      }
+  }
+  return descents_ == 0;
+}
+
 void TStringItems::SetText(int index, std::string text) {
+  if (descents_ == kUncounted) {
+    Item(index).Text = std::move(text);
+    return;
+  }
   const int before = DescentAt(index) + DescentAt(index + 1);
   Item(index).Text = std::move(text);
   descents_ += DescentAt(index) + DescentAt(index + 1) - before;
@@ -45,8 +62,9 @@ void TStringItems::SetText(int index, std::string text) {
 
 void TStringItems::Insert(int index, TStringItem item) {
   // The pair the new item comes between: no descent in a list in order.
-  const int split = descents_ == 0 ? 0 : DescentAt(index);
+  const int split = descents_ <= 0 ? 0 : DescentAt(index);
   Place(index, std::move(item));
+  if (descents_ == kUncounted) return;
   descents_ += DescentAt(index) + DescentAt(index + 1) - split;
 }
 
@@ -75,8 +93,9 @@ void TStringItems::OpenBlock() {
 }
 
 void TStringItems::Append(std::vector<std::string>&& texts) {
+  // Counted when asked: a list being read need not compare its lines.
+  if (!texts.empty()) descents_ = kUncounted;
   for (std::string& text : texts) {
-    if (size_ > 0 && blocks_.back().items.back().Text.compare(text) > 0) ++descents_;
     if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
     blocks_.back().items.push_back(TStringItem{std::move(text), nullptr});
     ++size_;
@@ -89,7 +108,8 @@ void TStringItems::InsertRun(int index, std::span<const std::string_view> texts,
     return;
   }
   for (std::string_view text : texts) {
-    if (size_ > 0 && std::string_view(blocks_.back().items.back().Text).compare(text) > 0) ++descents_;
+    if (descents_ != kUncounted && size_ > 0 && std::string_view(blocks_.back().items.back().Text).compare(text) > 0)
+      ++descents_;
     if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
     blocks_.back().items.push_back(TStringItem{std::string(text), object});
     ++size_;
@@ -110,7 +130,8 @@ void TStringItems::Split(std::size_t b) {
 }
 
 void TStringItems::Erase(int index) {
-  descents_ -= DescentAt(index) + DescentAt(index + 1);
+  const bool counted = descents_ != kUncounted;
+  if (counted) descents_ -= DescentAt(index) + DescentAt(index + 1);
   const std::size_t b = Locate(index);
   auto& items = blocks_[b].items;
   items.erase(items.begin() + (index - starts_[b]));
@@ -121,7 +142,7 @@ void TStringItems::Erase(int index) {
     starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(b));
     lastBlock_ = 0;
   }
-  descents_ += DescentAt(index);  // the two items that are now neighbours
+  if (counted) descents_ += DescentAt(index);  // the two items that are now neighbours
 }
 
 void TStringItems::Clear() {

@@ -4,7 +4,8 @@
 // table of block starts, while indexed access stays a short search (and a
 // cache hit on sequential walks). The storage also counts its descents (an
 // item greater than the next in byte order), so whether the items stand in
-// ascending byte order is known at every moment without a pass over them.
+// ascending byte order is known without a pass over them; after a bulk append
+// (a list being read) the count is taken on the first question.
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,7 +41,7 @@ class TStringItems {
   std::vector<TStringItem> TakeAll();
   void Reset(std::vector<TStringItem> items);
   // No item is greater than the one after it (ordinal, byte by byte).
-  bool Ascending() const { return descents_ == 0; }
+  bool Ascending() const;
 
   // The classic bisection over all items (middle = (low + high) / 2):
   // compare(text) < 0 goes left, > 0 goes right, 0 stops. Returns the last
@@ -68,7 +69,8 @@ class TStringItems {
   std::vector<int> starts_;  // index of the first item of each block
   mutable std::size_t lastBlock_ = 0;
   int size_ = 0;
-  int descents_ = 0;
+  static constexpr int kUncounted = -1;
+  mutable int descents_ = 0;  // or kUncounted
 };
 
 template <class Compare>
