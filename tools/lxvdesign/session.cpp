@@ -60,6 +60,13 @@ std::string JoinSteps(const std::vector<std::string>& steps) {
 }
 }  // namespace
 
+namespace {
+void PrintSnapshot(std::ostream& out, const TForm& form) {
+  const std::string snapshot = FormSnapshot(form);
+  out << snapshot << (snapshot.ends_with('\n') ? "" : "\n");
+}
+}  // namespace
+
 TDesignSession::TDesignSession(std::ostream& out, TScriptedUser& user)
     : out_(out), user_(user), previousServices_(SetToolServices(this)) {}
 
@@ -404,11 +411,11 @@ void TDesignSession::User(const TArgs& args) {
         "choose the font '" + name + "'" + (size > 0 ? " of " + std::to_string(size) + " points" : ""));
   } else if (step == "cancel-font") user_.CancelFont();
   else if (step == "snapshot")
-    user_.Do("print a snapshot", [this](TForm& form) { out_ << FormSnapshot(form); });
+    user_.Do("print a snapshot", [this](TForm& form) { PrintSnapshot(out_, form); });
   else throw Exception("Unknown user step '" + step + "'");
 }
 
-void TDesignSession::Show() { out_ << FormSnapshot(RequireForm()); }
+void TDesignSession::Show() { PrintSnapshot(out_, RequireForm()); }
 
 void TDesignSession::Preview(const TArgs& args) {
   TComponent& component = Component(args[0]);
