@@ -402,6 +402,22 @@ TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   Run();
 }
 
+// A click on another tab takes the focus: the field's exit handler commits
+// the pending edit, and the pool file field reloads.
+TEST_F(LocaleEditorTest, ATabClickCommitsThePendingEditAndReloadsThePool) {
+  const std::string pool = FileWith("pool.txt", {0x411});
+  User().Pick("PropList", "LONGDAYNAMES[1]").Focus("EdtTranslation");
+  Check([](TLocaleEditor& d) { d.EdtTranslation->SelectAll(); });
+  User().Type("Lunes").Pick("LocaleNotebook", kOptions).Focus("EdtLocaleList").Type(pool);
+  User().Pick("LocaleNotebook", kLocales);
+  Check([](TLocaleEditor& d) {
+    EXPECT_EQ(Entries(*d.LangList->Items()), (std::vector<std::string>{"Japanese, Japan"}));
+  });
+  User().Click("BtnOK");
+  EXPECT_EQ(Run(), mrOk);
+  EXPECT_EQ(Value(*lexivar->Translations(), "00000409_LONGDAYNAMES[1]"), "Lunes");
+}
+
 // Two locales of one display name: every refill keeps the choices by LCID.
 TEST_F(LocaleEditorTest, ChoicesSurviveARefillByLcidNotByName) {
   lexivar->AddOrgProps(0xC0A, *lexivar->Translations());

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Lxv/Lexivar.h"
+#include "Lxv/LocaleDesignator.h"
 #include "LxvEdit/LocaleEditor.h"
 #include "demo_form.h"
 #include "platform/base/clock.h"
@@ -217,6 +218,33 @@ TEST_F(WindowingTest, EachEditorPageIsShownByAClickOnItsTabAndDrawn) {
           << "pages " << a << " and " << b;
   InjectClick(tabs, tabAt[0], 10);
   EXPECT_LT(Differing(PictureOfForm(*editor), pictures[0]), 0.005);
+}
+
+// Typed in the translation field, then a click on another tab and on OK: the
+// tab takes the focus, so the field's exit handler stores the edit first.
+TEST_F(WindowingTest, AnEditPendingAtATabClickReachesTheComponent) {
+  TOwned<LxvEdit::TLocaleEditor> editor = OpenEditor();
+  auto* window = dynamic_cast<Fl_Window*>(WidgetOf(*editor));
+  ASSERT_NE(window, nullptr);
+  editor->PropList->SetItemIndex(0);
+  editor->PropListClick(editor.get());
+  const LCID chosen = static_cast<LCID>(IntFromObject(editor->CbxLang->Items()->Objects(editor->CbxLang->ItemIndex())));
+  const std::string key = Lxv::LocalePrefix(chosen) + "_" + editor->PropList->Items()->Strings(0) + "=";
+  InjectClick(*WidgetOf(*editor->EdtTranslation));
+  editor->EdtTranslation->SelectAll();
+  for (const char* c : {"Z", "q"}) InjectKey(*window, c[0], c);
+  InjectKey(*window, FL_Enter, "\r");  // commits, types no line break
+  InjectKey(*window, 'w', "w");
+  TTabbedNotebook& notebook = *editor->LocaleNotebook;
+  for (int x = 2; x < WidgetOf(notebook)->w() && notebook.PageIndex() == 0; x += 6)
+    InjectClick(*WidgetOf(notebook), x, 10);
+  ASSERT_EQ(notebook.PageIndex(), 1);
+  InjectClick(*WidgetOf(*editor->BtnOK));
+  const TStrings& table = *editor->EditComponent->Translations();
+  std::string value = "<none>";
+  for (int i = 0; i < table.Count(); ++i)
+    if (table.Strings(i).starts_with(key)) value = table.Strings(i).substr(key.size());
+  EXPECT_EQ(value, "Zqw");
 }
 
 TEST_F(WindowingTest, AClickOnTheDemosLanguageMenuSwitchesTheLabels) {

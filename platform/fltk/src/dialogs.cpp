@@ -187,8 +187,10 @@ bool RunFileDialog(TFileDialogRequest& request) {
   const std::string directory = !request.InitialDir.empty() ? request.InitialDir : ".";
   Fl_Group* const saved = Fl_Group::current();
   Fl_Group::current(nullptr);
-  Fl_File_Chooser chooser(directory.c_str(), ChooserPattern(request.Filter).c_str(),
-                          save ? Fl_File_Chooser::CREATE : Fl_File_Chooser::SINGLE, title.c_str());
+  // The framework's open dialog, like its save dialog, takes the name of a
+  // file that does not exist yet unless told otherwise.
+  Fl_File_Chooser chooser(directory.c_str(), ChooserPattern(request.Filter).c_str(), Fl_File_Chooser::CREATE,
+                          title.c_str());
   Fl_Group::current(saved);
   chooser.preview(0);
   if (!request.FileName.empty()) chooser.value(request.FileName.c_str());

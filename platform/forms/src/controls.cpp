@@ -18,11 +18,11 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
   font_->OnChange = [this](TObject*) { FontChanged(); };
 }
 
-TControl::~TControl() { DetachFromParent(); }
+TControl::~TControl() { DetachFromParent(false); }
 
 void TControl::BeforeDestruction() {
   DestroyPeers();
-  DetachFromParent();
+  DetachFromParent(true);
   TComponent::BeforeDestruction();
 }
 
@@ -63,9 +63,9 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent->Peer() != nullptr) CreatePeers();
 }
 
-void TControl::DetachFromParent() {
+void TControl::DetachFromParent(bool notify) {
   if (parent_ == nullptr) return;
-  if (TForm* form = ParentForm()) form->ForgetFocus(this);
+  if (TForm* form = ParentForm()) form->ForgetFocus(this, notify);
   DestroyPeers();
   std::erase(parent_->controls_, this);
   TWinControl* old = parent_;

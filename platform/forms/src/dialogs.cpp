@@ -82,10 +82,12 @@ TClass TOpenDialog::StaticClass() {
 bool TOpenDialog::Execute() {
   TFileDialogRequest request{Kind(), title_, filter_, defaultExt_, initialDir_, fileName_};
   if (!BackEnd().ExecuteFileDialog(request)) return false;
-  std::string chosen = request.FileName;
-  if (!defaultExt_.empty() && !chosen.empty() && !std::filesystem::path(chosen).has_extension())
-    chosen += "." + defaultExt_;
-  fileName_ = chosen;
+  std::filesystem::path chosen = request.FileName;
+  if (!defaultExt_.empty() && !chosen.empty() && !chosen.has_extension()) chosen += "." + defaultExt_;
+  // The dialog answers with a full path, whatever the person typed.
+  if (!chosen.empty() && chosen.is_relative())
+    chosen = std::filesystem::absolute(initialDir_.empty() ? chosen : std::filesystem::path(initialDir_) / chosen);
+  fileName_ = chosen.lexically_normal().string();
   return true;
 }
 

@@ -171,13 +171,24 @@ bool TForm::FocusControl(TWinControl* control) {
   return active_ == control;
 }
 
-void TForm::ForgetFocus(const TControl* control) {
-  for (const TControl* c = active_; c != nullptr; c = c->Parent()) {
-    if (c == control) {
-      active_ = nullptr;
-      return;
-    }
+void TForm::ForgetFocus(const TControl* control, bool notify) {
+  bool inside = false;
+  for (const TControl* c = active_; c != nullptr && !inside; c = c->Parent()) inside = c == control;
+  if (!inside) return;
+  TWinControl* const old = active_;
+  if (!notify || HasState(csLoading) || HasState(csDestroying)) {
+    active_ = nullptr;
+    return;
   }
+  {
+    // Whatever the handler does, a hidden or disabled control keeps no focus.
+    const TScopeExit off([this, old] {
+      if (active_ == old) active_ = nullptr;
+    });
+    old->DoExit();
+  }
+  if (active_ != nullptr) return;  // the handler moved the focus itself
+  if (TWinControl* next = FindNextControl(old, true); next != nullptr && next != old) FocusControl(next);
 }
 
 TWinControl* TForm::FindNextControl(TWinControl* from, bool forward) const {

@@ -86,8 +86,12 @@ void TTabbedNotebook::PageAdded(TTabPage* page) {
   ShowPages();
 }
 
+// The new page shows before the old one hides, so a focus that leaves the
+// old page can move on to the new one.
 void TTabbedNotebook::ShowPages() {
-  for (int i = 0; i < PageCount(); ++i) Pages(i)->SetVisible(i == pageIndex_);
+  if (pageIndex_ >= 0 && pageIndex_ < PageCount()) Pages(pageIndex_)->SetVisible(true);
+  for (int i = 0; i < PageCount(); ++i)
+    if (i != pageIndex_) Pages(i)->SetVisible(false);
 }
 
 void TTabbedNotebook::SetBounds(int left, int top, int width, int height) {

@@ -9,6 +9,7 @@
 #include "platform/forms/headless.h"
 #include "platform/forms/input.h"
 #include "platform/forms/list_controls.h"
+#include "platform/forms/notebook.h"
 #include "platform/forms/std_controls.h"
 
 using namespace platform;
@@ -61,6 +62,53 @@ TEST_F(FormFixture, FocusMovesBeforeAClickActsAndARefusedExitStopsIt) {
   UserClick(*button);  // a disabled control ignores the click and keeps no focus
   EXPECT_TRUE(edit->Focused());
   EXPECT_TRUE(log.empty());
+}
+
+// The focused control's exit handler runs before it loses the focus to being
+// hidden, disabled, freed or on a page switched away; the focus moves on.
+TEST_F(FormFixture, AFocusedControlOnAPageSwitchedAwayRunsItsExitFirst) {
+  auto* notebook = Make<TTabbedNotebook>(*form, "Notebook");
+  TTabPage* first = notebook->AddPage("One");
+  TTabPage* second = notebook->AddPage("Two");
+  auto* edit = Make<TEdit>(*form, "Edit1", first);
+  auto* other = Make<TEdit>(*form, "Edit2", second);
+  auto* button = Make<TButton>(*form, "Button1");
+  edit->OnExit = Logger("exit edit");
+  other->OnEnter = Logger("enter other");
+  button->OnEnter = Logger("enter button");
+  notebook->OnEnter = Logger("enter notebook");
+
+  edit->SetFocus();
+  notebook->SetPageIndex(1);  // in code: the focus goes on to the new page
+  EXPECT_EQ(log, (std::vector<std::string>{"exit edit", "enter other"}));
+  EXPECT_TRUE(other->Focused());
+
+  log.clear();
+  notebook->SetPageIndex(0);
+  edit->SetFocus();
+  log.clear();
+  UserPick(*notebook, 1);  // a click on a tab: the notebook takes the focus first
+  EXPECT_EQ(log, (std::vector<std::string>{"exit edit", "enter notebook"}));
+  EXPECT_TRUE(notebook->Focused());
+
+}
+
+TEST_F(FormFixture, AFocusedControlHiddenDisabledOrFreedRunsItsExitFirst) {
+  for (int way = 0; way < 3; ++way) {
+    SCOPED_TRACE(way);
+    TOwned<TForm> owner(new TForm(nullptr));
+    auto* field = Make<TEdit>(*owner, "Field");
+    auto* button = Make<TButton>(*owner, "Button1");
+    field->OnExit = Logger("exit field");
+    button->OnEnter = Logger("enter button");
+    field->SetFocus();
+    log.clear();
+    if (way == 0) field->SetVisible(false);
+    if (way == 1) field->SetEnabled(false);
+    if (way == 2) field->Free();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit field", "enter button"}));
+    EXPECT_TRUE(button->Focused());
+  }
 }
 
 TEST_F(FormFixture, ReturnAndEscapePressTheDefaultAndCancelButtonsExceptInAMemo) {

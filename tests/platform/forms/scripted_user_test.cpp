@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "platform/base/clock.h"
@@ -53,6 +54,21 @@ TEST(ScriptedUser, AScriptThatRunsOutWhileAFormIsModalFailsNamingTheForm) {
   session.User().Clear();
   session.User().Answer(mrOk);
   EXPECT_THROW(form->ShowModal(), EScriptError);
+}
+
+// A typed name comes back as a full path, in the initial directory when
+// there is one, and need not exist.
+TEST(ScriptedUser, AFileDialogAnswersWithAFullPath) {
+  THeadlessSession session;
+  session.User().ChooseFile("new name").ChooseFile("sub/../words.txt");
+  TOwned<TComponent> owner(new TComponent(nullptr));
+  auto* open = new TOpenDialog(owner.get());
+  open->SetDefaultExt("txt");
+  ASSERT_TRUE(open->Execute());
+  EXPECT_EQ(open->FileName(), (std::filesystem::current_path() / "new name.txt").string());
+  open->SetInitialDir("/tmp/dir");
+  ASSERT_TRUE(open->Execute());
+  EXPECT_EQ(open->FileName(), "/tmp/dir/words.txt");
 }
 
 TEST(ScriptedUser, DialogsAreAnsweredInScriptOrderAndRecorded) {

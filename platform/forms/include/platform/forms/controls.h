@@ -137,7 +137,7 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
-  void DetachFromParent();
+  void DetachFromParent(bool notify = true);
 
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -74,8 +74,10 @@ class TOpenDialog : public TCommonDialog {
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& value) { title_ = value; }
 
-  // Shows the dialog; true when a file was chosen. A name chosen without an
-  // extension gets DefaultExt, when there is one.
+  // Shows the dialog; true when a file was chosen, whose full path FileName
+  // then holds (a relative name is taken in InitialDir, or else the current
+  // directory). A name chosen without an extension gets DefaultExt, when
+  // there is one. The file need not exist.
   bool Execute();
 
  protected:

@@ -66,9 +66,13 @@ class TForm : public TWinControl {
   // the control that had it runs first and may refuse by raising. Returns
   // whether the focus ended where asked.
   bool FocusControl(TWinControl* control);
-  // Forgets the focus of control or a child of it without running handlers
-  // (it is going away, hidden or disabled).
-  void ForgetFocus(const TControl* control);
+  // The focus leaves `control`, or a child of it, which is hidden, disabled
+  // or taken off the form: the exit handler of the focused control runs
+  // first (not while the form loads or goes, nor when `notify` is false: the
+  // control is past its destructor's start) and the next control in tab
+  // order takes the focus.
+  // The focus is off the control even when the handler raises.
+  void ForgetFocus(const TControl* control, bool notify = true);
   // The next focusable control in tab order after `from`, depth first.
   TWinControl* FindNextControl(TWinControl* from, bool forward) const;
 

@@ -210,6 +210,7 @@ class TTabSet : public TWinControl {
 
   TTabChangeEvent OnChange;
   void UserClick() override {}
+  bool TakesFocusOnClick() const override { return true; }
   void UserPick(int index) { SetTabIndex(index); }
   void Loaded() override;
   std::vector<std::string> SnapshotEntries() const override;

@@ -56,6 +56,7 @@ class TTabbedNotebook : public TWinControl {
   void Loaded() override;
   void UserClick() override {}
   // A person's click on the tab of page index.
+  bool TakesFocusOnClick() const override { return true; }
   void UserPick(int index) { SetPageIndex(index); }
   std::vector<std::string> SnapshotEntries() const override;
 
