@@ -28,6 +28,9 @@ TEST(SortList, EmptyList) {
   EXPECT_EQ(index, 0);
   list.SortInsert("x", nullptr);
   EXPECT_EQ(list.Strings(0), "x");
+  index = -1;  // the one line there is
+  EXPECT_TRUE(list.SortFind("x", index));
+  EXPECT_EQ(index, 0);
 }
 
 TEST(SortList, PositionsBeforeBetweenAndAfter) {

@@ -28,9 +28,14 @@ using TTranslateEvent = platform::TEvent<platform::TObject* /*Sender*/, bool& /*
 // Fired after a locale was applied.
 using TTranslatedEvent = platform::TEvent<platform::TObject* /*Sender*/>;
 
+// Ownership: the owner frees the component; the component owns its two
+// lists (Translations, LocaleList) and the menu items its selector makes,
+// never the control AdoptOn names. Threads: the user-interface thread only.
 class TLexivar : public platform::TComponent {
   LXV_CLASS(TLexivar, platform::TComponent)
  public:
+  // Fills the table with the catalogue of the user's default locale and
+  // builds the locale list from it.
   explicit TLexivar(platform::TComponent* owner);
   ~TLexivar() override;
 
@@ -38,24 +43,36 @@ class TLexivar : public platform::TComponent {
   const std::string& About() const { return about_; }
   void SetAbout(const std::string& value) { about_ = value; }
   platform::TComponent* AdoptOn() const { return adoptOn_; }
+  // A control of a class the selector cannot serve is refused with a message
+  // box and changes nothing; otherwise the old control is released (it keeps
+  // its entries), the new one filled, hooked and marked. Not owned.
   void SetAdoptOn(platform::TComponent* value);
   const std::string& DesignLocale() const { return designLocale_; }
+  // Designators that are not valid are ignored without a message.
   void SetDesignLocale(const std::string& value);
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& value) { fileName_ = value; }
   const std::string& ListFormat() const { return listFormat_; }
+  // A Format pattern over the English name, English country name, native
+  // name and native country name (arguments 0 to 3). A pattern without "%",
+  // or one Format cannot apply to four names, is refused with a message box
+  // and the old one stays; a new one refills an adopted control.
   void SetListFormat(const std::string& value);
   std::int32_t Locale() const { return locale_; }
   void SetLocale(std::int32_t value) { locale_ = value; }
   const std::string& StartupLocale() const { return startupLocale_; }
   void SetStartupLocale(const std::string& value);
   bool Translate() const { return translate_; }
+  // A change reaches the peers (same non-zero Locale); nothing is applied.
   void SetTranslate(bool value);
   // The table object itself: callers read and change it in place.
   TSortList* Translations() const { return translations_.get(); }
   // Copies the lines (with their objects) into the table, each to its sorted place.
   void SetTranslations(platform::TStrings* value);
 
+  // Order of a pick in the selector: OnTranslate, then (when applied)
+  // OnTranslated, then OnLanguageSelected. An error a handler raises reaches
+  // the caller of TranslateLocale, the cursor restored.
   TTranslateEvent OnTranslate;
   TTranslatedEvent OnTranslated;
   // Public, not published: fired by the language selector after a pick.
@@ -103,7 +120,10 @@ class TLexivar : public platform::TComponent {
 
   // Translation files (see Lxv/TranslationFile.h): the table's lines under
   // the owner's name and this component's Locale tag. The name is used as
-  // given; LoadFrom is false when the file does not exist.
+  // given; LoadFrom is false when the file does not exist. Both raise the
+  // framework's errors (EConvertError for a malformed tag, EFOpenError and
+  // EFCreateError for file access); a failed load leaves the table and a
+  // failed save leaves the file as they were.
   void SaveTo(const std::string& fileName) const;
   bool LoadFrom(const std::string& fileName);
   // The text escapes of Lxv/Literals.h, for application code.
