@@ -165,3 +165,29 @@ TEST(GetTickCount, CountsMillisecondsForward) {
   EXPECT_GE(elapsed, 25u);
   EXPECT_LT(elapsed, 5000u);
 }
+
+TEST(GetLocaleInfoA, NamesInsideADateComeWithTheGenitiveFlag) {
+  EXPECT_EQ(Answer(0x0419, LOCALE_SMONTHNAME1), "январь");
+  EXPECT_EQ(Answer(0x0419, LOCALE_SMONTHNAME1 | LOCALE_RETURN_GENITIVE_NAMES), "января");
+  EXPECT_EQ(Answer(0x0415, LOCALE_SMONTHNAME1 | LOCALE_RETURN_GENITIVE_NAMES), "stycznia");
+  EXPECT_EQ(Answer(0x0426, LOCALE_SDAYNAME1 + 5), "Sestdiena");
+  EXPECT_EQ(Answer(0x0426, (LOCALE_SDAYNAME1 + 5) | LOCALE_RETURN_GENITIVE_NAMES), "sestdiena");
+  EXPECT_EQ(Answer(0x0409, LOCALE_SMONTHNAME1 | LOCALE_RETURN_GENITIVE_NAMES), "January");
+  EXPECT_EQ(Answer(0x0409, LOCALE_SLONGDATE | LOCALE_RETURN_GENITIVE_NAMES), "<failed>");
+  EXPECT_EQ(Answer(0x041E, LOCALE_SERANAME), "ค.ศ.");
+}
+
+TEST(GetLocaleInfoA, TimeSeparatorIsOnlyALiteralThatStandsBetweenEveryField) {
+  EXPECT_EQ(Answer(0x0C0C, LOCALE_STIME), ":") << "fr-CA: HH 'h' mm 'min' ss 's'";
+  EXPECT_EQ(Answer(0x040B, LOCALE_STIME), ".") << "fi: H.mm.ss";
+  EXPECT_EQ(Answer(0x0409, LOCALE_STIME), ":");
+}
+
+TEST(GetLocaleInfoA, CurrencyFormatsKeepTheBlankBesideALetterSymbol) {
+  // id-ID writes "Rp 1.234,50" and "-Rp 1.234,50"; the pattern alone has no blank.
+  EXPECT_EQ(Answer(0x0421, LOCALE_ICURRENCY), "2");
+  EXPECT_EQ(Answer(0x0421, LOCALE_INEGCURR), "9");
+  // A symbol that is a sign stays attached: "$1,234.50", "-$1,234.50".
+  EXPECT_EQ(Answer(0x0409, LOCALE_ICURRENCY), "0");
+  EXPECT_EQ(Answer(0x0409, LOCALE_INEGCURR), "1");
+}

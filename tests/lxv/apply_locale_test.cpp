@@ -110,6 +110,22 @@ TEST_F(ApplyLocale, AppliesEveryCatalogueEntryAndTheSystemRecord) {
   EXPECT_EQ(lexivar->CurrentLocale(), 0x409u);
 }
 
+TEST_F(ApplyLocale, EveryDayAndMonthNameOfTheLocaleReplacesTheOneBefore) {
+  TLexivar* lexivar = NewLexivar();
+  lexivar->AddOrgProps(0x407, *lexivar->Translations());
+  ASSERT_TRUE(lexivar->TranslateLocale(0x407));
+  const TFormatSettings& s = FormatSettings();
+  const TFormatSettings german = GetLocaleFormatSettings(0x407);
+  for (int i = 1; i <= 7; ++i) {
+    EXPECT_EQ(s.LongDayNames[i], german.LongDayNames[i]);
+    EXPECT_EQ(s.ShortDayNames[i], german.ShortDayNames[i]);
+  }
+  for (int i = 1; i <= 12; ++i) {
+    EXPECT_EQ(s.LongMonthNames[i], german.LongMonthNames[i]);
+    EXPECT_EQ(s.ShortMonthNames[i], german.ShortMonthNames[i]);
+  }
+}
+
 TEST_F(ApplyLocale, TheHostsFormattingRoutinesShowTheSwitch) {
   TLexivar* lexivar = NewLexivar();
   lexivar->AddOrgProps(0x407, *lexivar->Translations());

@@ -143,8 +143,10 @@ TEST_F(LexivarDesign, VerbsOfTheComponentEditor) {
 
 TEST_F(LexivarDesign, AdoptOnOffersTheNamedSelectorsOfTheDesignedForm) {
   const auto named = [](TComponent* c, const char* name) { c->SetName(name); };
-  named(new TButton(form), "Button1");
   named(new TListBox(form), "ListBox1");
+  form->RemoveComponent(lexivar);  // the list box is the form's first component now
+  form->InsertComponent(lexivar);
+  named(new TButton(form), "Button1");
   new TListBox(form);  // unnamed
   named(new TMemo(form), "Memo1");
   named(new TMainMenu(form), "MainMenu1");

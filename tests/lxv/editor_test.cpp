@@ -184,6 +184,9 @@ TEST_F(LocaleEditorTest, TranslationFieldCommitsOnExitAndEscapeRevertsToTheShown
     EXPECT_TRUE(d.EdtTranslation->Enabled());
     EXPECT_EQ(d.EdtTranslation->Color(), clWindow);
   });
+  User().Pick("CbxLang", "German, Germany");  // no property current: no description
+  Check([](TLocaleEditor& d) { EXPECT_EQ(d.LblProp->Caption(), ""); });
+  User().Pick("CbxLang", "English, United States").Pick("PropList", "LONGDAYNAMES[1]");
   User().Focus("EdtTranslation").Focus("CbxLang");  // left unchanged: nothing stored
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
   User().Focus("EdtTranslation");
@@ -371,6 +374,21 @@ TEST_F(LocaleEditorTest, CopyAndRemoveMoveEveryLineOfALocaleAndBack) {
   Run();
 }
 
+TEST_F(LocaleEditorTest, TheFirstTableLineAndTheFirstChooserEntryAreNoExceptions) {
+  // German sorts first in the table, so its first property is line 0.
+  User().Pick("CbxLang", "German, Germany").Pick("PropList", 0);
+  Check([](TLocaleEditor& d) {
+    const std::string& line = d.WorkTranslations->Strings(0);
+    EXPECT_EQ(d.EdtTranslation->Text(), line.substr(line.find('=') + 1));
+    EXPECT_TRUE(d.EdtTranslation->Enabled());
+  });
+  // English is the chooser's first entry; removed, it leaves the chooser too.
+  User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States").Click("BtnRemoveLang");
+  Check([](TLocaleEditor& d) { EXPECT_EQ(Entries(*d.CbxLang->Items()), std::vector<std::string>{"German, Germany"}); });
+  Discard();
+  Run(0x407, 0x400);
+}
+
 TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   User().Pick("LocaleNotebook", kLocales).Click("BtnUserLang").AnswerInput("1033");  // already held: nothing
   Check([](TLocaleEditor& d) { EXPECT_FALSE(d.Modified); });
@@ -388,6 +406,8 @@ TEST_F(LocaleEditorTest, NewLocaleFromATypedIdentifier) {
   });
   User().Click("BtnUserLang").AnswerInput("1024");  // not designing: a locale of its own
   Check([](TLocaleEditor& d) { EXPECT_EQ(CountPrefix(*d.WorkTranslations, "00000400_"), 58); });
+  User().Click("BtnUserLang").AnswerInput("268435456");  // 0x10000000: every digit of the prefix counts
+  Check([](TLocaleEditor& d) { EXPECT_TRUE(Holds(*d.LangListInApp->Items(), 0x10000000)); });
   Discard();
   Run();
   ASSERT_GE(User().Shown().size(), 3u);
@@ -452,7 +472,10 @@ TEST_F(LocaleEditorTest, PoolFileFieldReloadsOnExitAndAClearedFieldKeepsThePool)
   Check([](TLocaleEditor& d) { d.EdtLocaleList->SetText(""); });
   User().Focus("BtnSelLocale");
   Check([](TLocaleEditor& d) { EXPECT_EQ(d.LangList->Items()->Count(), 1); });
-  User().Click("BtnSelLocale").ChooseFile(FileWith("other.txt", {0x419})).Click("BtnCancel");
+  User().Click("BtnSelLocale").ChooseFile(FileWith("other.txt", {0x419}));
+  Check([](TLocaleEditor& d) {  // taken at once
+    EXPECT_EQ(Entries(*d.LangList->Items()), (std::vector<std::string>{"Russian, Russia"}));
+  }).Click("BtnCancel");
   EXPECT_EQ(Run(), mrCancel);
   EXPECT_EQ(User().Shown().back().Caption, "Get system Locale properties from file");
   EXPECT_EQ(Setting("LoadLocales"), files.File("other.txt"));
@@ -484,6 +507,17 @@ TEST_F(LocaleEditorTest, SavedLocalesLoadIntoAnotherDialogOfTheSameOwner) {
   EXPECT_EQ(CountPrefix(*lexivar->Translations(), "0000040C_"), 58);
 }
 
+TEST_F(LocaleEditorTest, ALoadedFileMergesIntoTheWorkingCopy) {
+  const std::string file = FileWith("french.txt", {0x40C});
+  User().Pick("LocaleNotebook", kDictionary).Click("BtnLoad").ChooseFile(file);
+  Check([](TLocaleEditor& d) {
+    EXPECT_EQ(Entries(*d.CbxLang->Items()),
+              (std::vector<std::string>{"English, United States", "French, France", "German, Germany"}));
+  });
+  Discard();
+  Run();
+}
+
 TEST_F(LocaleEditorTest, TheOptionSettingSurvivesIntoTheNextDialog) {
   User().Pick("LocaleNotebook", kOptions).Click("CkxMove").Click("BtnCancel");
   Run();
@@ -512,6 +546,23 @@ TEST_F(LocaleEditorTest, ValuesAreShownAndKeptExactlyAsStored) {
   User().Click("BtnOK");
   EXPECT_EQ(Run(), mrCancel);
   EXPECT_EQ(Value(table, "00000409_TIMEAMSTRING"), "'am'");
+}
+
+TEST_F(LocaleEditorTest, LongValuesAndNamesAreShownCutAt4095Bytes) {
+  Lxv::TSortList& table = *lexivar->Translations();
+  const auto set = [&table](const std::string& key, const std::string& value) {
+    table.SetStrings(table.IndexOf(key + "=" + Value(table, key)), key + "=" + value);
+  };
+  set("00000407_ENGLISHNAME", std::string(5000, 'g'));
+  set("00000407_SHORTDATEFORMAT", std::string(5000, 'd'));
+  User().Pick("CbxLang", 1).Pick("PropList", "SHORTDATEFORMAT");
+  Check([](TLocaleEditor& d) {  // sizes: a failure would print kilobytes
+    EXPECT_EQ(d.CbxLang->Items()->Strings(1).size(), 4095u + std::string_view(", Germany").size());
+    EXPECT_TRUE(d.CbxLang->Items()->Strings(1).ends_with("g, Germany"));
+    EXPECT_EQ(d.EdtTranslation->Text().size(), 4095u);
+  });
+  User().Click("BtnCancel");
+  Run();
 }
 
 TEST_F(LocaleEditorTest, ShowEditorKeepsPeersOffWhileOpenAndTurnsTheChoicesIntoDesignators) {
@@ -545,6 +596,14 @@ TEST_F(LocaleEditorTest, ShowEditorKeepsPeersOffWhileOpenAndTurnsTheChoicesIntoD
   const std::string japanese = Lxv::MakeLocaleDesignator(lexivar->LocaleList()->Strings(entry), 0x411);
   EXPECT_EQ(lexivar->DesignLocale(), japanese);
   EXPECT_EQ(lexivar->StartupLocale(), japanese);
+
+  // The first entry of the locale list is taken like any other.
+  User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States");
+  User().Click("BtnSetDefault").Click("BtnSetStartup").Click("BtnOK");
+  EXPECT_TRUE(lexivar->ShowEditor());
+  EXPECT_EQ(lexivar->LocaleList()->Strings(0), "English, United States");
+  EXPECT_EQ(lexivar->DesignLocale(), "English, United States 00000409");
+  EXPECT_EQ(lexivar->StartupLocale(), "English, United States 00000409");
 
   // An error while the dialog opens reaches the caller after the dialog was
   // freed and Translate put back: a pool "file" that is a directory.

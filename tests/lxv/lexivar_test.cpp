@@ -199,6 +199,17 @@ TEST_F(Lexivar, ReadingAFormSharesTheTranslateSwitchWithPeers) {
   EXPECT_TRUE(As<TLexivar>(d->FindComponent("L"))->Translate());
 }
 
+TEST_F(Lexivar, LoadedTakesTheSwitchOfTheFirstPeerOnly) {
+  TLexivar* first = NewLexivar(NewForm("FormA"));
+  TLexivar* second = NewLexivar(NewForm("FormB"));
+  TLexivar* loaded = NewLexivar(NewForm("FormC"));
+  for (TLexivar* peer : {first, second, loaded}) peer->SetLocale(3);
+  second->InternalTranslate(false);  // peers that disagree
+  loaded->Loaded();
+  EXPECT_TRUE(loaded->Translate());
+  EXPECT_TRUE(first->Translate());
+}
+
 TEST_F(Lexivar, ForgetsTheAdoptedComponentWhenItIsDestroyed) {
   TLexivar* lexivar = NewLexivar(NewForm("FormA"));
   // On another form and without a name: only a free notification reports it.

@@ -62,6 +62,7 @@ TEST(Literals, BackslashForm) {
   EXPECT_EQ(WriteString("\\n"), "\\\\n");
   EXPECT_EQ(ReadString("\\\\n"), "\\n");
   EXPECT_EQ(ReadString("a\\qb\\"), "a\\qb\\");  // no escape: left as it stands
+  EXPECT_EQ(ReadString(std::string_view("a\\n", 2)), "a\\");  // the view ends at the backslash
 }
 
 TEST(Literals, RandomBytesRoundTrip) {

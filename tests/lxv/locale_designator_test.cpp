@@ -27,6 +27,8 @@ TEST(LocaleDesignator, BuildAndRead) {
   EXPECT_EQ(LocalePrefix(0x409), "00000409");
   EXPECT_EQ(LocalePrefix(0x10407), "00010407");  // sort variant bits show in front
   EXPECT_EQ(DesignatorLCID("00000409"), 1033u);
+  EXPECT_EQ(DesignatorLCID("1 0000409"), 0x409u);  // the last eight characters, no more
+  EXPECT_EQ(DesignatorLCID("x 10000409"), 0x10000409u);  // and no fewer
 }
 
 TEST(LocaleDesignator, Validity) {

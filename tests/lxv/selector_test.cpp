@@ -122,6 +122,17 @@ TEST_P(SelectorList, FillsMarksAndAppliesThePersonsPick) {
   EXPECT_EQ(kind.index(control), 0);
 }
 
+TEST_F(Selector, ANewDesignLocaleIsMarkedAtDesignTimeOnly) {
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  lexivar->SetAdoptOn(list);
+  lexivar->SetDesignLocale("French, France 0000040C");
+  EXPECT_EQ(list->ItemIndex(), 0);
+  lexivar->SetDesigning(true);
+  lexivar->SetDesignLocale("German, Germany 00000407");
+  EXPECT_EQ(list->ItemIndex(), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, SelectorList, ::testing::ValuesIn(ListKinds()),
                          [](const auto& info) { return info.param.name; });
 
@@ -213,12 +224,17 @@ TEST_F(Selector, TheRadioGroupIgnoresClicksWhileOneIsHandled) {
   group->SetName("RgpLanguage");
   group->SetParent(form);
   lexivar->SetAdoptOn(group);
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  TLexivar* other = NewLexivar(form, "Lexivar2");
+  other->SetAdoptOn(list);
   int translated = 0;
   lexivar->OnTranslated = [&](TObject*) {
     ++translated;
     EXPECT_TRUE(Lxv::RadioGroupBusy);
     group->SetItemIndex(1);          // the group reports a click: ignored
     lexivar->SetListFormat("%2:s");  // the group is neither refilled nor hooked meanwhile
+    other->SetListFormat("%2:s");    // a list box is, all the same
   };
   session.User().Pick("RgpLanguage", "German, Germany");
   RunUser();
@@ -228,6 +244,7 @@ TEST_F(Selector, TheRadioGroupIgnoresClicksWhileOneIsHandled) {
   EXPECT_EQ(Lines(*group->Items()), kNames);
   EXPECT_EQ(Lines(*lexivar->LocaleList()), kNativeNames);
   EXPECT_EQ(group->ItemIndex(), 2);  // marked whatever the flag
+  EXPECT_EQ(Lines(*list->Items()), std::vector<std::string>{"English"});
 
   // An apply that fails still clears the flag.
   lexivar->OnTranslated.Clear();

@@ -4,6 +4,8 @@
 #include "platform/format/date_time.h"
 #include "platform/base/text.h"
 #include "platform/format/format_settings.h"
+#include "platform/locale/locale_services.h"
+#include "locale_names.h"
 
 namespace platform {
 namespace {
@@ -44,6 +46,37 @@ bool SecondsFollow(std::string_view picture, std::size_t at) {
   return false;
 }
 
+// What decides the form of the names: a name inside a date with other
+// fields takes the form it has there, a full month name the one it has
+// beside a day number (the genitive "1 января", not "январь").
+struct TPictureShape {
+  int Fields = 0;
+  bool DayNumber = false;
+};
+
+TPictureShape ShapeOf(std::string_view picture) {
+  TPictureShape shape;
+  for (std::size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    const char letter = AsciiUpper(c);
+    if (c == '\'' || c == '"') {
+      i = SkipQuoted(picture, i);
+    } else if (const std::size_t length = letter == 'A' ? AmPmLength(picture, i) : 0) {
+      ++shape.Fields;
+      i += length;
+    } else if (IsAsciiLetter(c)) {
+      std::size_t run = 1;
+      while (i + run < picture.size() && AsciiUpper(picture[i + run]) == letter) ++run;
+      if (std::string_view("CDMYHNSZTG").find(letter) != std::string_view::npos) ++shape.Fields;
+      if (letter == 'D' && run <= 2) shape.DayNumber = true;
+      i += run;
+    } else {
+      ++i;
+    }
+  }
+  return shape;
+}
+
 class TDateTimeWriter {
  public:
   TDateTimeWriter(TDateTime value, const TFormatSettings& settings) : settings_(settings) {
@@ -61,6 +94,7 @@ class TDateTimeWriter {
     if (depth > 2) return;
     if (picture.empty()) picture = "c";
     const bool twelveHour = HasAmPm(picture);
+    const TPictureShape shape = ShapeOf(picture);
     char previous = 0;  // the last picture letter, for "h:mm"
     for (std::size_t i = 0; i < picture.size();) {
       const char c = picture[i];
@@ -88,16 +122,17 @@ class TDateTimeWriter {
           }
           run = 1;
           break;
-        case 'D': WriteDay(run, depth); break;
+        case 'D': WriteDay(run, depth, shape); break;
         case 'M':
           if (previous == 'H' || SecondsFollow(picture, i + run)) Number(minute_, run >= 2 ? 2 : 1);
-          else WriteMonth(run);
+          else WriteMonth(run, shape);
           break;
         case 'Y': run <= 2 ? Number(year_ % 100, 2) : Number(year_, 4); break;
         case 'H': Number(twelveHour ? (hour_ + 11) % 12 + 1 : hour_, run >= 2 ? 2 : 1); break;
         case 'N': Number(minute_, run >= 2 ? 2 : 1); break;
         case 'S': Number(second_, run >= 2 ? 2 : 1); break;
         case 'Z': Number(millisecond_, run >= 2 ? 3 : 1); break;
+        case 'G': out_ += Era(); break;
         case 'T': Write(run >= 2 ? settings_.LongTimeFormat : settings_.ShortTimeFormat, depth + 1); break;
         case '/': out_ += settings_.DateSeparator; break;
         case ':': out_ += settings_.TimeSeparator; break;
@@ -115,20 +150,45 @@ class TDateTimeWriter {
     out_ += digits;
   }
 
-  void WriteDay(std::size_t run, int depth) {
+  void WriteDay(std::size_t run, int depth, TPictureShape shape) {
+    const bool inDate = shape.Fields > 1;
     switch (run) {
       case 1: Number(day_, 1); break;
       case 2: Number(day_, 2); break;
-      case 3: out_ += settings_.ShortDayNames[isoDay_]; break;
-      case 4: out_ += settings_.LongDayNames[isoDay_]; break;
+      case 3: out_ += Name(settings_.ShortDayNames[isoDay_], DayType(LOCALE_SABBREVDAYNAME1), inDate); break;
+      case 4: out_ += Name(settings_.LongDayNames[isoDay_], DayType(LOCALE_SDAYNAME1), inDate); break;
       case 5: Write(settings_.ShortDateFormat, depth + 1); break;
       default: Write(settings_.LongDateFormat, depth + 1); break;
     }
   }
 
-  void WriteMonth(std::size_t run) {
+  void WriteMonth(std::size_t run, TPictureShape shape) {
     if (run <= 2) Number(month_, static_cast<int>(run));
-    else out_ += run == 3 ? settings_.ShortMonthNames[month_] : settings_.LongMonthNames[month_];
+    else if (run == 3) out_ += Name(settings_.ShortMonthNames[month_], MonthType(LOCALE_SABBREVMONTHNAME1), shape.Fields > 1);
+    else out_ += Name(settings_.LongMonthNames[month_], MonthType(LOCALE_SMONTHNAME1), shape.DayNumber);
+  }
+
+  // The record's name, or inside a date the thread locale's form for there
+  // while the record still holds that locale's own stand-alone name: a name
+  // the application chose is written as it stands.
+  const std::string& Name(const std::string& name, LCTYPE type, bool inDate) {
+    if (!inDate) return name;
+    const detail::TLocaleNames& names = Names();
+    const std::size_t i = type - LOCALE_SDAYNAME1;
+    return name == names.StandAlone[i] && !names.InDate[i].empty() ? names.InDate[i] : name;
+  }
+
+  LCTYPE DayType(LCTYPE first) const { return first + static_cast<LCTYPE>(isoDay_ - 1); }
+  LCTYPE MonthType(LCTYPE first) const { return first + static_cast<LCTYPE>(month_ - 1); }
+
+  std::string Era() {
+    const std::string& era = Names().Era;
+    return era.empty() ? "AD" : era;
+  }
+
+  const detail::TLocaleNames& Names() {
+    if (!names_) names_ = &detail::LocaleNames(GetThreadLocale());
+    return *names_;
   }
 
   void WriteAmPm(std::string_view form) {
@@ -139,6 +199,7 @@ class TDateTimeWriter {
   }
 
   const TFormatSettings& settings_;
+  const detail::TLocaleNames* names_ = nullptr;
   int year_ = 0, month_ = 0, day_ = 0, isoDay_ = 1;
   int hour_ = 0, minute_ = 0, second_ = 0, millisecond_ = 0;
   std::string out_;

@@ -11,6 +11,7 @@ namespace {
 // see "no provider installed" rather than garbage.
 std::atomic<TLocaleProvider*> installedProvider{nullptr};
 std::atomic<TLocaleProvider*> defaultProvider{nullptr};
+std::atomic<unsigned> providerGeneration{0};
 
 }  // namespace
 
@@ -22,6 +23,7 @@ TLocaleProvider& DefaultLocaleProvider() {
 
 void SetDefaultLocaleProvider(TLocaleProvider& provider) {
   defaultProvider.store(&provider, std::memory_order_release);
+  providerGeneration.fetch_add(1, std::memory_order_acq_rel);
 }
 
 TLocaleProvider& CurrentLocaleProvider() {
@@ -30,7 +32,11 @@ TLocaleProvider& CurrentLocaleProvider() {
 }
 
 TLocaleProvider* InstallLocaleProvider(TLocaleProvider* provider) {
-  return installedProvider.exchange(provider, std::memory_order_acq_rel);
+  TLocaleProvider* previous = installedProvider.exchange(provider, std::memory_order_acq_rel);
+  providerGeneration.fetch_add(1, std::memory_order_acq_rel);
+  return previous;
 }
+
+unsigned LocaleProviderGeneration() { return providerGeneration.load(std::memory_order_acquire); }
 
 }  // namespace platform

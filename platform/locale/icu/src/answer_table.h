@@ -8,7 +8,11 @@
 
 namespace platform::detail {
 
-inline constexpr int kCatalogueSize = 59;
+// Slots 0..37 day and month names, 38..59 the other settings, 60..97 the
+// names as they stand inside a date (LOCALE_RETURN_GENITIVE_NAMES).
+inline constexpr int kNameSlots = 38;
+inline constexpr int kFormatNameSlot = 60;
+inline constexpr int kCatalogueSize = kFormatNameSlot + kNameSlots;
 using TLocaleAnswers = std::array<std::string, kCatalogueSize>;
 
 // The slot of `type`, or -1 when the provider does not answer it.

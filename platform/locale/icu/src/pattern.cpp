@@ -128,6 +128,22 @@ std::string LiteralAfterField(const icu::UnicodeString& pattern, std::u16string_
   return "";
 }
 
+std::string TimeSeparatorOf(const icu::UnicodeString& pattern) {
+  const std::vector<TToken> tokens = Tokenize(pattern);
+  std::string separator;
+  std::size_t last = tokens.size();  // the clock field before, none yet
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    if (!IsIn(tokens[i].Letter, u"HhKkms")) continue;
+    if (last < tokens.size()) {
+      const std::string between = i == last + 2 && tokens[last + 1].Letter == 0 ? Trim(tokens[last + 1].Literal) : "";
+      if (between.empty() || (!separator.empty() && between != separator)) return ":";
+      separator = between;
+    }
+    last = i;
+  }
+  return separator.empty() ? ":" : separator;
+}
+
 char16_t FirstField(const icu::UnicodeString& pattern, std::u16string_view fields) {
   for (const TToken& token : Tokenize(pattern))
     if (IsIn(token.Letter, fields)) return token.Letter;
@@ -193,6 +209,19 @@ TCurrencyCodes CurrencyCodesFromPattern(const icu::UnicodeString& pattern) {
   codes.Negative = kPlainMinus[static_cast<std::size_t>(codes.Positive)];
   for (std::size_t i = 0; i < kNegativeShapes.size(); ++i)
     if (kNegativeShapes[i] == negative) codes.Negative = static_cast<int>(i);
+  return codes;
+}
+
+TCurrencyCodes WithBlankBesideSymbol(TCurrencyCodes codes) {
+  // Negative shapes where symbol and number touch, and their spaced forms;
+  // "S-N" and "N-S" keep the minus between them.
+  constexpr std::array<std::pair<int, int>, 6> kSpaced = {{{0, 14}, {1, 9}, {3, 11}, {4, 15}, {5, 8}, {7, 10}}};
+  if (codes.Positive < 2) codes.Positive += 2;
+  for (const auto& [touching, spaced] : kSpaced)
+    if (codes.Negative == touching) {
+      codes.Negative = spaced;
+      break;
+    }
   return codes;
 }
 

@@ -17,6 +17,11 @@ std::string PictureFromIcuPattern(const icu::UnicodeString& pattern);
 // the next field: unquoted, without bidi marks, trimmed (UTF-8).
 std::string LiteralAfterField(const icu::UnicodeString& pattern, std::u16string_view fields);
 
+// The time separator of a time pattern: the literal between its hour,
+// minute and second fields when it is the same between each two, else ":"
+// ("HH 'h' mm 'min' ss 's'" has none).
+std::string TimeSeparatorOf(const icu::UnicodeString& pattern);
+
 // The letter of the first field whose letter is in `fields`, or 0.
 char16_t FirstField(const icu::UnicodeString& pattern, std::u16string_view fields);
 
@@ -33,6 +38,8 @@ struct TCurrencyCodes {
   int Negative = 0;
 };
 TCurrencyCodes CurrencyCodesFromPattern(const icu::UnicodeString& pattern);
+// The codes with a blank between symbol and number wherever they touch.
+TCurrencyCodes WithBlankBesideSymbol(TCurrencyCodes codes);
 
 bool IsBidiMark(char16_t c);
 

@@ -11,8 +11,14 @@
 // yy yyyy; h hh (12-hour when the picture has an AM/PM form); n nn = minutes;
 // s ss; z zzz = milliseconds; t = ShortTimeFormat; tt = LongTimeFormat;
 // am/pm and a/p as written; ampm = TimeAMString / TimePMString; / =
-// DateSeparator; : = TimeSeparator; '...' and "..." literal. An empty picture
-// means "c".
+// DateSeparator; : = TimeSeparator; g gg = the thread locale's name of the
+// era; '...' and "..." literal. An empty picture means "c".
+// Names inside a date: in a picture of more than one field, day names and
+// short month names take the form they have inside a date, and a full month
+// name beside a day number (d, dd) its genitive ("1 января" for "январь") -
+// the thread locale's forms (LOCALE_RETURN_GENITIVE_NAMES), written while the
+// record holds that locale's own stand-alone name. A name the application put
+// in the record is written as it stands.
 #include <string>
 #include <string_view>
 

@@ -31,6 +31,9 @@ void SetDefaultLocaleProvider(TLocaleProvider& provider);
 // Installs `provider` (nullptr restores the default) and returns the previous
 // one. The caller keeps ownership and must keep it alive while installed.
 TLocaleProvider* InstallLocaleProvider(TLocaleProvider* provider);
+// Changes whenever a provider is installed or the default one is set, so a
+// cache of answers can tell that it is stale.
+unsigned LocaleProviderGeneration();
 
 // Installs a provider for the lifetime of the guard.
 class TLocaleProviderGuard {

@@ -44,6 +44,15 @@ inline constexpr LCTYPE LOCALE_SENGLANGUAGE = 0x1001;
 inline constexpr LCTYPE LOCALE_SENGCOUNTRY = 0x1002;
 inline constexpr LCTYPE LOCALE_STIMEFORMAT = 0x1003;
 inline constexpr LCTYPE LOCALE_ITIMEMARKPOSN = 0x1005;
+// This system's own: the locale's name of the era of the common years, as a
+// date writes it ("AD", "n. Chr.").
+inline constexpr LCTYPE LOCALE_SERANAME = 0x7001;
+// Or-ed into a day or month name type (SDAYNAME1 .. SABBREVMONTHNAME12):
+// the name as it stands inside a date, where the plain type gives it as it
+// stands alone - the genitive "января" for "январь", "sestdiena" for
+// "Sestdiena". Where a language has one form the answers are equal. Any
+// other type with this flag fails.
+inline constexpr LCTYPE LOCALE_RETURN_GENITIVE_NAMES = 0x10000000u;
 // Flags that may be or-ed into an LCTYPE; both are accepted and ignored
 // (there are no user overrides, and answers are always UTF-8).
 inline constexpr LCTYPE LOCALE_NOUSEROVERRIDE = 0x80000000u;
