@@ -337,12 +337,13 @@ TEST_F(WindowingTest, EveryLabelIsDrawnInAFontThatCoversItsCharacters) {
           << label->Name() << " \"" << widget.label() << "\" in " << FamilyOfFace(widget.labelfont());
     }
     EXPECT_GE(labels, 5);
+    SavePicture(PictureOfForm(*demo), PicturePath(picture));  // brings the menu bar in step
     const Fl_Menu_Item* item = bar->menu();
+    ASSERT_NE(item, nullptr);
     while (item->user_data() != chosen && (item->text != nullptr || (item + 1)->text != nullptr)) ++item;
     ASSERT_EQ(item->user_data(), chosen);
     const Fl_Font face = item->labelfont_ != 0 ? item->labelfont_ : bar->textfont();
     EXPECT_TRUE(FaceCovers(face, item->label())) << item->label() << " in " << FamilyOfFace(face);
-    SavePicture(PictureOfForm(*demo), PicturePath(picture));
   }
 }
 
