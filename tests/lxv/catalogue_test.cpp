@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "Lxv/Catalogue.h"
+#include "lxv/bisection_model.h"
 #include "lxv/lexivar_env.h"
+#include "platform/base/conversions.h"
 #include "platform/base/text.h"
 
 using Lxv::AddCatalogue;
@@ -21,6 +24,34 @@ bool IsOrdered(const TSortList& list) {
   const auto lines = Lines(list);
   return std::is_sorted(lines.begin(), lines.end(),
                         [](const std::string& a, const std::string& b) { return CompareStr(a, b) < 0; });
+}
+
+// The keys up to "=" in the order the catalogue produces its lines.
+std::vector<std::string> ProductionOrder() {
+  std::vector<std::string> keys;
+  for (auto [name, count] : {std::pair{"LONGDAYNAMES", 7}, {"SHORTDAYNAMES", 7}, {"LONGMONTHNAMES", 12},
+                             {"SHORTMONTHNAMES", 12}})
+    for (int i = 1; i <= count; ++i) keys.push_back(std::string(name) + "[" + std::to_string(i) + "]");
+  for (const char* key : {"SHORTTIMEFORMAT", "LONGTIMEFORMAT", "TIMESEPARATOR", "TIMEAMSTRING", "TIMEPMSTRING",
+                          "DATESEPARATOR", "SHORTDATEFORMAT", "LONGDATEFORMAT", "CURRENCYFORMAT", "NEGCURRFORMAT",
+                          "CURRENCYDECIMALS", "CURRENCYSTRING", "THOUSANDSEPARATOR", "DECIMALSEPARATOR",
+                          "ENGLISHNAME", "NATIVENAME", "ENGLISHCOUNTRYNAME", "NATIVECOUNTRYNAME", "LISTSEPARATOR",
+                          "TWODIGITYEARCENTURYWINDOW"})
+    keys.push_back(key);
+  return keys;
+}
+
+// The model's answer: the lines of the catalogue one by one, in production
+// order, each by the bisection.
+lxvtest::TModelLines ModelCatalogue(LCID lcid, lxvtest::TModelLines lines) {
+  TSortList alone;
+  AddCatalogue(lcid, alone);
+  for (const std::string& key : ProductionOrder()) {
+    const std::string head = IntToHex(static_cast<std::int32_t>(lcid), 8) + "_" + key + "=";
+    for (int i = 0; i < alone.Count(); ++i)
+      if (alone.Strings(i).starts_with(head)) lxvtest::ModelInsert(lines, alone.Strings(i), static_cast<int>(lcid));
+  }
+  return lines;
 }
 
 }  // namespace
@@ -122,4 +153,25 @@ TEST_F(Catalogue, TwoLocalesInterleaveByKey) {
   EXPECT_TRUE(IsOrdered(list));
   EXPECT_TRUE(list.Strings(0).starts_with("00000407_"));
   EXPECT_TRUE(list.Strings(58).starts_with("00000409_"));
+}
+
+// Starting lists in order and out of order, with and without lines of the
+// locale: the 58 lines land where 58 insertions by bisection put them.
+TEST_F(Catalogue, AnyStartingListGetsTheLinesWhereTheBisectionPutsThem) {
+  std::mt19937 rng(3);
+  const char* pieces[] = {"00000407_", "00000409_", "0000040", "00000407_LONG", "00000407_TIME", "=", "a", "Z"};
+  for (int trial = 0; trial < 200; ++trial) {
+    TSortList list;
+    const int count = static_cast<int>(rng() % 40);
+    for (int i = 0; i < count; ++i) {
+      const std::string line = std::string(pieces[rng() % 8]) + pieces[rng() % 8];
+      if (trial % 2)
+        list.SortInsert(line, ObjectFromInt(i));
+      else
+        list.AddObject(line, ObjectFromInt(i));
+    }
+    const lxvtest::TModelLines expected = ModelCatalogue(0x407, lxvtest::ModelOf(list));
+    AddCatalogue(0x407, list);
+    ASSERT_EQ(lxvtest::ModelOf(list), expected) << trial;
+  }
 }

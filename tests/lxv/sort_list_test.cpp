@@ -5,6 +5,7 @@
 #include <random>
 
 #include "Lxv/SortList.h"
+#include "lxv/bisection_model.h"
 
 using Lxv::TSortList;
 using platform::IntFromObject;
@@ -118,6 +119,65 @@ TEST(SortList, RandomInsertionsMatchASortedModel) {
   EXPECT_FALSE(list.SortFind("AAAAAAAAA~", index));
   EXPECT_TRUE(index == list.Count() || list.Strings(index) > "AAAAAAAAA~");
   EXPECT_TRUE(index == 0 || list.Strings(index - 1) < "AAAAAAAAA~");
+}
+
+TEST(SortList, ListOutOfOrderIsSearchedByTheSameBisection) {
+  TSortList list;
+  for (const char* s : {"a", "b", "aaa", "B0", "=", "=baA0", "=_", "0=a"}) list.Add(s);
+  int index = -1;
+  // "B" is past the last line, yet the bisection goes left from "B0" to "a".
+  EXPECT_FALSE(list.SortFind("B", index));
+  EXPECT_EQ(index, 0);
+  list.SortInsert("B", nullptr);
+  EXPECT_EQ(list.Strings(0), "B");
+  index = -1;
+  EXPECT_FALSE(list.SortFind("~", index));
+  EXPECT_EQ(index, 9);
+}
+
+// Every kind of change, in random order, on lists mostly out of order: after
+// each, both modes of SortFind and SortInsert answer as the model does.
+TEST(SortList, AnyListAnswersAsTheModelBisection) {
+  std::mt19937 rng(7);
+  auto text = [&rng] {
+    std::string s(rng() % 4, 'a');
+    for (char& c : s) c = "aAbB0=_~\xe9"[rng() % 9];
+    return (rng() % 3 == 0 ? "00000409_" : "") + s;  // some share a long head
+  };
+  TSortList list;
+  for (int step = 0; step < 4000; ++step) {
+    const int count = list.Count();
+    switch (rng() % 12) {
+      case 0: list.Add(text()); break;
+      case 1: list.InsertObject(static_cast<int>(rng() % static_cast<unsigned>(count + 1)), text(), ObjectFromInt(step)); break;
+      case 2: if (count > 0) list.Delete(static_cast<int>(rng() % static_cast<unsigned>(count))); break;
+      case 3: if (count > 0) list.SetStrings(static_cast<int>(rng() % static_cast<unsigned>(count)), text()); break;
+      case 4: {
+        lxvtest::TModelLines model = lxvtest::ModelOf(list);
+        const std::string line = text();
+        lxvtest::ModelInsert(model, line, step);
+        list.SortInsert(line, ObjectFromInt(step));
+        ASSERT_EQ(lxvtest::ModelOf(list), model) << step;
+        break;
+      }
+      case 5: if (rng() % 4 == 0) list.Sort(); break;
+      case 6: if (rng() % 8 == 0) list.SetText(text() + "\n" + text() + "\n" + text()); break;
+      case 7: if (rng() % 8 == 0) { TSortList other; other.Add(text()); other.Add(text()); list.AddStrings(other); } break;
+      case 8: if (rng() % 8 == 0) list.AddStrings(std::vector<std::string>{text(), text()}); break;
+      case 9: if (rng() % 16 == 0) { TSortList copy; copy.Assign(&list); copy.Add(text()); list.Assign(&copy); } break;
+      case 10: if (count > 24) list.Clear(); break;
+      default: list.Add("~~~~~"); break;
+    }
+    for (int k = 0; k < 3; ++k) {
+      const std::string probe = k == 0 ? std::string("~~~~~~") : text();
+      for (int mode : {-1, 0}) {
+        int expected = mode, actual = mode;
+        const bool found = lxvtest::ModelFind(lxvtest::ModelOf(list), probe, expected);
+        ASSERT_EQ(list.SortFind(probe, actual), found) << step;
+        ASSERT_EQ(actual, expected) << step << " '" << probe << "' mode " << mode;
+      }
+    }
+  }
 }
 
 TEST(SortList, ClassIdentity) {

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "Lxv/TranslationFile.h"
+#include "lxv/bisection_model.h"
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/classes/component.h"
@@ -71,6 +73,51 @@ TEST_F(TranslationFile, TwoLocalesIntoNewFileAndSaveAfterChange) {
   const std::vector<std::string> again = FileLines(file_);
   EXPECT_EQ(again.size(), 120u);
   EXPECT_NE(std::find(again.begin(), again.end(), "#2Form1." + key + "%0=changed"), again.end());
+}
+
+// A file edited by hand out of order: each new line goes where the bisection
+// puts it, not after the last line it exceeds.
+TEST_F(TranslationFile, SaveIntoAFileOutOfOrderPlacesEachLineByBisection) {
+  WriteAll(file_, "zz\r\n#2Form1.00000000_A%1=x\r\n");
+  TSortList table;
+  table.SortInsert("00000409_A=v", nullptr);
+  table.SortInsert("00000409_B=w", nullptr);
+  SaveTranslationFile(table, "Form1", 0, file_);
+  EXPECT_EQ(FileLines(file_), (std::vector<std::string>{"#2Form1.00000409_A%0=v", "#2Form1.00000409_B%0=w", "zz",
+                                                        "#2Form1.00000000_A%1=x"}));
+}
+
+// Files in order and out of order, tables with equal lines: the file ends up
+// as the model's insertions, one by one in table order, make it.
+TEST_F(TranslationFile, SaveGivesWhatInsertionOneByOneGives) {
+  std::mt19937 rng(5);
+  auto pick = [&rng](std::initializer_list<const char*> from) { return std::string(from.begin()[rng() % from.size()]); };
+  for (int trial = 0; trial < 100; ++trial) {
+    std::vector<std::string> file;
+    for (int i = static_cast<int>(rng() % 12); i > 0; --i)
+      file.push_back(pick({"zz", "#", "#2Form1.", "#2Form2.", "#2Form1x."}) + pick({"A", "B", "C"}) + "%" +
+                     pick({"0", "1", "-1"}) + "=" + pick({"v", "w"}));
+    if (trial % 2) std::sort(file.begin(), file.end());
+    std::string bytes;
+    lxvtest::TModelLines expected;
+    for (const std::string& line : file) {
+      bytes += line + "\r\n";
+      const bool dropped = line.starts_with("#2Form1.") && (line.find("%0=") != std::string::npos ||
+                                                             line.find("%-1=") != std::string::npos);
+      if (!dropped) expected.emplace_back(line, 0);
+    }
+    WriteAll(file_, bytes);
+    TSortList table;
+    for (int i = static_cast<int>(rng() % 6); i > 0; --i) table.SortInsert(pick({"A", "B", "C"}) + "=" + pick({"v", "w"}), nullptr);
+    for (int i = 0; i < table.Count(); ++i) {
+      const std::string& line = table.Strings(i);
+      lxvtest::ModelInsert(expected, "#2Form1." + line.substr(0, 1) + "%0" + line.substr(1), 0);
+    }
+    SaveTranslationFile(table, "Form1", 0, file_);
+    std::vector<std::string> expectedLines;
+    for (const auto& [line, object] : expected) expectedLines.push_back(line);
+    ASSERT_EQ(FileLines(file_), expectedLines) << trial << "\n" << bytes;
+  }
 }
 
 TEST_F(TranslationFile, OwnersAndTagsKeepTheirLines) {

@@ -3,8 +3,11 @@
 // command line, in a script file or typed at a prompt. Dialogs (the editors')
 // meet the scriptable user, or, with a display and no script, a person in
 // real windows (not with --headless).
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -48,9 +51,7 @@ TLine ReadCommandLine(std::istream& in, std::string& line) {
   return line.empty() ? TLine::End : TLine::Read;
 }
 
-// Runs the lines of `in`; in a script every error ends the run, at a prompt
-// the person goes on. An over-long line ends the run in both.
-bool RunLines(lxvdesign::TDesignSession& session, std::istream& in, const std::string& source, bool prompt) {
+bool RunEachLine(lxvdesign::TDesignSession& session, std::istream& in, const std::string& source, bool prompt) {
   std::string line;
   for (int number = 1;; ++number) {
     if (prompt) std::cout << "lxv> " << std::flush;
@@ -68,6 +69,29 @@ bool RunLines(lxvdesign::TDesignSession& session, std::istream& in, const std::s
     }
   }
   return true;
+}
+
+// Runs the lines of `in`; in a script every error ends the run, at a prompt
+// the person goes on. An over-long line ends the run in both. Steps left for
+// a dialog at the end are an error.
+bool RunLines(lxvdesign::TDesignSession& session, std::istream& in, const std::string& source, bool prompt) {
+  const bool ran = RunEachLine(session, in, source, prompt);
+  try {
+    session.Finish();
+  } catch (const std::exception& e) {
+    std::cerr << source << ": " << e.what() << "\n";
+    return false;
+  }
+  return ran;
+}
+
+// Why a script file cannot be read, or "" when it can be opened.
+std::string UnreadableReason(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
+  if (S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+  if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
+  return "";
 }
 
 }  // namespace
@@ -93,9 +117,16 @@ int main(int argc, char** argv) {
     }
   }
   if (package.empty()) return Usage();
+  if (!script.empty() && script != "-") {
+    if (const std::string reason = UnreadableReason(script); !reason.empty()) {
+      std::cerr << "lxvdesign: cannot read " << script << ": " << reason << "\n";
+      return 1;
+    }
+  }
 
   // Dialogs meet the scriptable user; its clock runs only while it waits.
   platform::THeadlessSession headless;
+  lxvdesign::TDesignSession::RegisterStandardPage();
   try {
     const std::string bin = platform::ExtractFilePath(platform::Application().ExeName());
     std::string libDir = bin + LXVDESIGN_LIB_DIR;
@@ -125,10 +156,18 @@ int main(int argc, char** argv) {
   }
   if (script == "-" || (script.empty() && commands.empty()))
     return RunLines(session, std::cin, "stdin", isatty(STDIN_FILENO) != 0) ? 0 : 1;
-  if (script.empty()) return 0;
+  if (script.empty()) {
+    try {
+      session.Finish();
+    } catch (const std::exception& e) {
+      std::cerr << "-c: " << e.what() << "\n";
+      return 1;
+    }
+    return 0;
+  }
   std::ifstream in(script);
   if (!in) {
-    std::cerr << "lxvdesign: cannot read " << script << "\n";
+    std::cerr << "lxvdesign: cannot read " << script << ": " << std::strerror(errno) << "\n";
     return 1;
   }
   return RunLines(session, in, script, false) ? 0 : 1;

@@ -6,13 +6,23 @@
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/text.h"
+#include "platform/base/files.h"
+#include "platform/classes/reader.h"
 #include "platform/design/component_editor.h"
 #include "platform/design/palette.h"
+#include "platform/design/value_tools.h"
+#include "platform/form_files/form_text.h"
 #include "platform/forms/application.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/dialogs.h"
 #include "platform/forms/headless.h"
+#include "platform/forms/list_controls.h"
+#include "platform/forms/menus.h"
+#include "platform/forms/snapshot.h"
+#include "platform/forms/std_controls.h"
 #include "platform/forms/user.h"
 #include "platform/rtti/class_registry.h"
+#include "platform/streaming/streams.h"
 #include "platform/rtti/published.h"
 
 namespace lxvdesign {
@@ -42,12 +52,34 @@ std::vector<std::string> SplitWords(const std::string& line) {
   return words;
 }
 
+namespace {
+std::string JoinSteps(const std::vector<std::string>& steps) {
+  std::string out;
+  for (const std::string& step : steps) out += (out.empty() ? "" : "; ") + step;
+  return out;
+}
+}  // namespace
+
+namespace {
+void PrintSnapshot(std::ostream& out, const TForm& form) {
+  const std::string snapshot = FormSnapshot(form);
+  out << snapshot << (snapshot.ends_with('\n') ? "" : "\n");
+}
+}  // namespace
+
 TDesignSession::TDesignSession(std::ostream& out, TScriptedUser& user)
     : out_(out), user_(user), previousServices_(SetToolServices(this)) {}
 
 TDesignSession::~TDesignSession() {
   CloseForm();
   SetToolServices(previousServices_);
+}
+
+void TDesignSession::RegisterStandardPage() {
+  RegisterComponents("Standard", {TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TLabel::StaticClass(),
+                                  TEdit::StaticClass(), TMemo::StaticClass(), TButton::StaticClass(),
+                                  TCheckBox::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
+                                  TRadioGroup::StaticClass(), TTabSet::StaticClass()});
 }
 
 void TDesignSession::PrintHelp(std::ostream& out) {
@@ -57,6 +89,8 @@ void TDesignSession::PrintHelp(std::ostream& out) {
          "  save FILE [text]           save the form (binary unless 'text')\n"
          "  palette                    the palette pages, their classes and bitmaps\n"
          "  drop CLASS [LEFT TOP]      put a component of a palette class on the form\n"
+         "  drop TMenuItem PARENT      add a menu item to a menu or to another item\n"
+         "  show                       the form's snapshot\n"
          "  components                 the components of the form\n"
          "  inspect NAME               the inspector rows of a component\n"
          "  values NAME PROP           the value list of a property\n"
@@ -67,11 +101,16 @@ void TDesignSession::PrintHelp(std::ostream& out) {
          "  modified                   whether the designer was told of a change\n"
          "  check NAME PROP VALUE      fail unless the inspector shows VALUE\n"
          "  check modified yes|no      fail unless the designer's state is that\n"
+         "  check-values NAME          the values of a component that cannot work (fails if any)\n"
+         "  preview NAME VARIANT       samples made with a component's values (a locale for TLexivar)\n"
          "  user STEP ...              queue a step of the user who meets dialogs:\n"
          "                             click NAME, wait MS, close, reactivate, type TEXT,\n"
          "                             choose-file PATH, cancel-file, answer RESULT,\n"
          "                             pick NAME ENTRY, page NAME INDEX, focus NAME,\n"
-         "                             press KEYCODE, input TEXT\n"
+         "                             press KEYCODE, input TEXT, cancel (an input query),\n"
+         "                             font NAME [SIZE], cancel-font, snapshot (prints the form)\n"
+         "                             Steps are for the next command: steps it leaves unused\n"
+         "                             are an error.\n"
          "  shown                      the dialogs the user met, and the answers\n"
          "  help                       this text\n";
 }
@@ -81,6 +120,29 @@ void TDesignSession::Run(const std::string& line) {
   if (words.empty() || words[0][0] == '#') return;
   const std::string& command = words[0];
   const TArgs args(words.begin() + 1, words.end());
+  if (command == "user") return RunCommand(command, args);
+  try {
+    RunCommand(command, args);
+  } catch (const Exception& e) {
+    if (user_.Pending() == 0) throw;
+    const std::string unused = JoinSteps(user_.PendingSteps());
+    user_.DropPendingSteps();
+    throw Exception(std::string(e.what()) + " (user steps left unused: " + unused + ")");
+  }
+  DropUnusedSteps("by '" + command + "'");
+}
+
+void TDesignSession::Finish() { DropUnusedSteps("by the end of the script"); }
+
+void TDesignSession::DropUnusedSteps(const std::string& when) {
+  if (user_.Pending() == 0) return;
+  const std::vector<std::string> unused = user_.PendingSteps();
+  user_.DropPendingSteps();
+  throw Exception(std::to_string(unused.size()) + " user step" + (unused.size() == 1 ? " was" : "s were") +
+                  " not used " + when + ": " + JoinSteps(unused));
+}
+
+void TDesignSession::RunCommand(const std::string& command, const TArgs& args) {
   const auto need = [&](std::size_t count, const char* usage) {
     if (args.size() < count) throw Exception(std::string("Usage: ") + usage);
   };
@@ -89,7 +151,10 @@ void TDesignSession::Run(const std::string& line) {
   if (command == "open") return need(1, "open FILE"), Open(args);
   if (command == "save") return need(1, "save FILE [text]"), Save(args);
   if (command == "palette") return Palette();
-  if (command == "drop") return need(1, "drop CLASS [LEFT TOP]"), Drop(args);
+  if (command == "drop") return need(1, "drop CLASS [LEFT TOP] | drop TMenuItem PARENT"), Drop(args);
+  if (command == "show") return Show();
+  if (command == "preview") return need(2, "preview NAME VARIANT"), Preview(args);
+  if (command == "check-values") return need(1, "check-values NAME"), CheckValues(args);
   if (command == "components") return Components();
   if (command == "inspect") return need(1, "inspect NAME"), Inspect(args);
   if (command == "values") return need(2, "values NAME PROP"), Values(args);
@@ -139,7 +204,11 @@ void TDesignSession::Open(const TArgs& args) {
   // and Loaded runs as it does in a design environment.
   auto* form = static_cast<TForm*>(TComponent::Construct(TForm::StaticClass(), &Application(), {csDesigning}));
   try {
-    form->LoadFromFile(args[0]);
+    // The form's code is not here: its events keep their handlers' names.
+    TMemoryStream stream{FormContentToBinary(ReadFileBytes(args[0], kMaxFormFileBytes))};
+    TReader reader(stream);
+    reader.DesignTime = true;
+    reader.ReadRootComponent(form);
   } catch (...) {
     form->Free();
     throw;
@@ -176,8 +245,11 @@ void TDesignSession::Palette() {
 
 void TDesignSession::Drop(const TArgs& args) {
   TForm& form = RequireForm();
+  const TClass menuItem = GetClass(args[0]);
+  if (menuItem != nullptr && menuItem->InheritsFrom(TMenuItem::StaticClass())) return DropMenuItem(menuItem, args);
   const TPalettePage* page = FindPalettePage(args[0]);
   if (page == nullptr) throw Exception("No class " + args[0] + " on the palette");
+  if (args.size() != 1 && args.size() != 3) throw Exception("Usage: drop CLASS [LEFT TOP] (both coordinates or none)");
   const TClass cls = GetClass(args[0]);
   const int left = args.size() > 2 ? StrToInt(args[1]) : 0;
   const int top = args.size() > 2 ? StrToInt(args[2]) : 0;
@@ -198,6 +270,26 @@ void TDesignSession::Drop(const TArgs& args) {
   }
   designer_->Modified();
   out_ << "Dropped " << component->Name() << ": " << cls->Name << " from page " << page->Name << "\n";
+}
+
+void TDesignSession::DropMenuItem(TClass cls, const TArgs& args) {
+  if (args.size() != 2) throw Exception("Usage: drop " + args[0] + " PARENT (a menu or a menu item)");
+  TComponent& parent = Component(args[1]);
+  TMenuItem* into = nullptr;
+  if (auto* menu = DynCast<TMenu>(&parent)) into = menu->Items();
+  else into = DynCast<TMenuItem>(&parent);
+  if (into == nullptr) throw Exception(args[1] + " (" + parent.ClassName() + ") is neither a menu nor a menu item");
+  auto* item = static_cast<TMenuItem*>(cls->Construct(&RequireForm()));
+  try {
+    item->SetName(designer_->UniqueName(cls->Name));
+    item->SetCaption(item->Name());
+    into->Add(item);
+  } catch (...) {
+    item->Free();
+    throw;
+  }
+  designer_->Modified();
+  out_ << "Dropped " << item->Name() << ": " << cls->Name << " into " << parent.Name() << "\n";
 }
 
 void TDesignSession::Components() {
@@ -224,7 +316,22 @@ void TDesignSession::Values(const TArgs& args) {
 void TDesignSession::Set(const TArgs& args) {
   TOwned<TPropertyEditor> editor = PropertyEditor(args[0], args[1]);
   if (editor->GetAttributes().Contains(paReadOnly)) throw Exception(args[1] + " cannot be typed over");
-  editor->SetValue(args.size() > 2 ? args[2] : "");
+  const std::string value = args.size() > 2 ? args[2] : "";
+  // A writer says its refusal in a message box and keeps the old value; the
+  // editor still reported a change, which did not happen.
+  const bool wasModified = designer_->IsModified();
+  TMessageBoxWatch refusals;
+  try {
+    editor->SetValue(value);
+  } catch (...) {
+    if (!wasModified) designer_->ClearModified();
+    throw;
+  }
+  if (!refusals.Messages().empty()) {
+    if (!wasModified) designer_->ClearModified();
+    throw EPropertyError(args[0] + "." + editor->GetName() + " refused '" + value + "': " +
+                         JoinSteps(refusals.Messages()));
+  }
   out_ << args[0] << "." << editor->GetName() << " = " << editor->GetValue() << "\n";
 }
 
@@ -242,7 +349,11 @@ void TDesignSession::Verbs(const TArgs& args) {
 void TDesignSession::Verb(const TArgs& args) {
   TOwned<TComponentEditor> editor = CreateComponentEditor(&Component(args[0]), designer_.get());
   if (args[1] == "edit") return editor->Edit();
-  const int index = StrToInt(args[1]);
+  const int count = editor->GetVerbCount();
+  int index = -1;
+  if (!TryStrToInt(args[1], index) || index < 0 || index >= count)
+    throw Exception("Usage: verb NAME INDEX|edit; " + args[0] +
+                    (count == 0 ? std::string(" has no verbs") : " has verbs 0 to " + std::to_string(count - 1)));
   out_ << "Running " << editor->GetVerb(index) << "\n";
   editor->ExecuteVerb(index);
 }
@@ -288,7 +399,43 @@ void TDesignSession::User(const TArgs& args) {
   else if (step == "cancel-file") user_.CancelFile();
   else if (step == "answer") user_.Answer(StrToInt(arg()));
   else if (step == "input") user_.AnswerInput(arg());
+  else if (step == "cancel") user_.CancelInput();
+  else if (step == "font") {
+    const std::string name = arg();
+    const int size = args.size() > 2 ? StrToInt(args[2]) : 0;
+    user_.ChooseFont(
+        [name, size](TFont& font) {
+          font.SetName(name);
+          if (size > 0) font.SetSize(size);
+        },
+        "choose the font '" + name + "'" + (size > 0 ? " of " + std::to_string(size) + " points" : ""));
+  } else if (step == "cancel-font") user_.CancelFont();
+  else if (step == "snapshot")
+    user_.Do("print a snapshot", [this](TForm& form) { PrintSnapshot(out_, form); });
   else throw Exception("Unknown user step '" + step + "'");
+}
+
+void TDesignSession::Show() { PrintSnapshot(out_, RequireForm()); }
+
+void TDesignSession::Preview(const TArgs& args) {
+  TComponent& component = Component(args[0]);
+  const TValueTools* tools = FindValueTools(component);
+  if (tools == nullptr || !tools->Preview) throw Exception(component.ClassName() + " offers no preview");
+  const std::vector<std::string> lines = tools->Preview(component, args[1]);
+  out_ << component.Name() << " " << args[1] << ":\n";
+  for (const std::string& line : lines) out_ << "  " << line << "\n";
+}
+
+void TDesignSession::CheckValues(const TArgs& args) {
+  TComponent& component = Component(args[0]);
+  const TValueTools* tools = FindValueTools(component);
+  if (tools == nullptr || !tools->Check) throw Exception(component.ClassName() + " offers no value checks");
+  const std::vector<std::string> problems = tools->Check(component);
+  for (const std::string& line : problems) out_ << line << "\n";
+  if (!problems.empty())
+    throw Exception("Check failed: " + std::to_string(problems.size()) + " value" + (problems.size() == 1 ? "" : "s") +
+                    " of " + component.Name() + " cannot work");
+  out_ << component.Name() << ": every value can work\n";
 }
 
 TForm& TDesignSession::RequireForm() const {

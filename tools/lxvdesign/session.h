@@ -2,6 +2,7 @@
 // One design session: the form being designed, its designer, and the
 // commands that a person or a script gives. The environment's tool services
 // name the form's file as the open project.
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -27,8 +28,14 @@ class TDesignSession : public platform::TToolServices {
 
   // Runs one command line (blank lines and lines starting with # do
   // nothing); raises platform::Exception with the reason when it fails.
+  // After a command other than `user`, steps queued before it that no dialog
+  // took are an error naming them, and are dropped.
   void Run(const std::string& line);
+  // The end of a script: raises when queued steps are left over.
+  void Finish();
   static void PrintHelp(std::ostream& out);
+  // Puts the framework's standard controls and menus on the palette.
+  static void RegisterStandardPage();
 
   std::string GetProjectName() override { return projectName_; }
   platform::TForm* Form() const { return form_; }
@@ -51,6 +58,12 @@ class TDesignSession : public platform::TToolServices {
   void Modified();
   void Check(const TArgs& args);
   void User(const TArgs& args);
+  void Show();
+  void Preview(const TArgs& args);
+  void CheckValues(const TArgs& args);
+  void RunCommand(const std::string& command, const TArgs& args);
+  void DropUnusedSteps(const std::string& when);
+  void DropMenuItem(platform::TClass cls, const TArgs& args);
 
   void Design(platform::TForm* form, const std::string& fileName);
   void CloseForm();

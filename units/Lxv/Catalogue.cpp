@@ -1,6 +1,7 @@
 #include "Lxv/Catalogue.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
 #include <string>
@@ -17,12 +18,15 @@ using namespace platform;
 
 namespace {
 
+constexpr std::size_t kCatalogueLines = 58;
+using TLineViews = std::array<std::string_view, kCatalogueLines>;
+
 // The order in which one locale's lines sort follows from their keys alone
 // (distinct, and none a prefix of another), so it is worked out once, from
 // the first locale's lines in production order.
-const std::vector<int>& SortedOrder(const std::vector<std::string>& lines) {
-  static const std::vector<int> order = [&lines] {
-    std::vector<int> o(lines.size());
+const std::array<int, kCatalogueLines>& SortedOrder(const TLineViews& lines) {
+  static const std::array<int, kCatalogueLines> order = [&lines] {
+    std::array<int, kCatalogueLines> o{};
     std::iota(o.begin(), o.end(), 0);
     std::sort(o.begin(), o.end(), [&lines](int a, int b) {
       return lines[static_cast<std::size_t>(a)] < lines[static_cast<std::size_t>(b)];
@@ -33,11 +37,12 @@ const std::vector<int>& SortedOrder(const std::vector<std::string>& lines) {
 }
 
 // Queries one locale into one buffer and collects its lines in production
-// order; Flush puts them into the list where SortInsert would.
+// order, all in one text; Flush puts them into the list where SortInsert
+// would.
 class TCatalogueWriter {
  public:
   TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {
-    lines_.reserve(58);
+    text_.reserve(2048);
   }
 
   // The answer in the buffer (256 bytes, size 255), or the default when the
@@ -48,42 +53,40 @@ class TCatalogueWriter {
   }
 
   void Insert(std::string_view key, std::string_view value) {
-    std::string& line = lines_.emplace_back();
-    line.reserve(prefix_.size() + key.size() + value.size());  // one allocation
-    line.append(prefix_).append(key).append(value);
+    ends_[count_++] = text_.append(prefix_).append(key).append(value).size();
   }
 
-  // A locale new to the list: its lines, all distinct and all unequal to
-  // every line there, end up sorted in one run at the place of the prefix,
-  // whatever order SortInsert would take them in. Inserted in that order they
-  // are appends when the locale sorts last, as it does when a pool is filled
-  // in ascending order. Otherwise each line goes through SortInsert in
-  // production order, which decides among equal lines.
+  // A locale new to a list in byte order: its lines, all distinct and all
+  // unequal to every line there, end up sorted in one run at the place of the
+  // prefix, whatever order SortInsert would take them in; when the locale
+  // sorts last, as it does when a pool is filled in ascending order, the run
+  // is appended. Otherwise (the locale already there, or a list out of order,
+  // where a bisection may land anywhere) each line goes through SortInsert in
+  // production order.
   void Flush() {
     TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
+    TLineViews lines;
+    for (std::size_t k = 0, begin = 0; k < kCatalogueLines; begin = ends_[k++])
+      lines[k] = std::string_view(text_).substr(begin, ends_[k] - begin);
     int at = -1;
     list_.SortFind(prefix_, at);
-    if (at < list_.Count() && list_.Strings(at).starts_with(prefix_)) {
-      for (const std::string& line : lines_) list_.SortInsert(line, object);
+    if (!list_.InByteOrder() || (at < list_.Count() && list_.Strings(at).starts_with(prefix_))) {
+      for (std::string_view line : lines) list_.SortInsert(std::string(line), object);
       return;
     }
-    const std::vector<int>& order = SortedOrder(lines_);
-    if (at < list_.Count()) {
-      for (int k : order) list_.InsertObject(at++, lines_[static_cast<std::size_t>(k)], object);
-      return;
-    }
-    std::vector<std::string> run;
-    run.reserve(order.size());
-    for (int k : order) run.push_back(std::move(lines_[static_cast<std::size_t>(k)]));
-    list_.AddStrings(std::move(run));
-    for (int i = at; i < list_.Count(); ++i) list_.SetObjects(i, object);
+    TLineViews run;
+    const std::array<int, kCatalogueLines>& order = SortedOrder(lines);
+    for (std::size_t k = 0; k < kCatalogueLines; ++k) run[k] = lines[static_cast<std::size_t>(order[k])];
+    list_.InsertObjects(at, run, object);
   }
 
  private:
   LCID lcid_;
   TSortList& list_;
   std::string prefix_;
-  std::vector<std::string> lines_;
+  std::string text_;  // the lines one after the other
+  std::array<std::size_t, kCatalogueLines> ends_{};
+  std::size_t count_ = 0;
   char buffer_[256] = {};
 };
 

@@ -4,12 +4,14 @@
 
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/ValueChecks.h"
 #include "LxvEdit/LocaleEditor.h"
 #include "platform/base/scope_exit.h"
 #include "platform/base/text.h"
 #include "platform/classes/strings.h"
 #include "platform/design/designer.h"
 #include "platform/design/palette.h"
+#include "platform/design/value_tools.h"
 #include "platform/design/win_exec.h"
 #include "platform/forms/application.h"
 #include "platform/forms/dialogs.h"
@@ -30,6 +32,37 @@ LXV_EMPTY_CLASS_INFO(TStartupLocaleProperty)
 LXV_EMPTY_CLASS_INFO(TLocListFormatProperty)
 LXV_EMPTY_CLASS_INFO(TLexivarEditor)
 
+namespace {
+
+std::vector<std::string> CheckValues(TComponent& component) {
+  std::vector<std::string> lines;
+  for (const TValueProblem& p : TableValueProblems(*As<TLexivar>(&component)->Translations()))
+    lines.push_back(p.Line + ": " + p.Problem);
+  return lines;
+}
+
+// A locale designator, or the LCID in hexadecimal digits ("407", "00000407").
+LCID PreviewLocale(const std::string& text) {
+  if (IsValidLocaleDesignator(text)) return DesignatorLCID(text);
+  const bool hex = !text.empty() && text.size() <= 8 &&
+                   text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+  if (!hex) throw EConvertError("'" + text + "' is neither a locale designator nor an LCID in hexadecimal");
+  return static_cast<LCID>(HexToInt(text));
+}
+
+std::vector<std::string> PreviewValues(TComponent& component, const std::string& locale) {
+  const TLexivar& lexivar = *As<TLexivar>(&component);
+  const LCID lcid = PreviewLocale(locale);
+  const std::string prefix = LocalePrefix(lcid);
+  const TSortList& table = *lexivar.Translations();
+  bool kept = false;
+  for (int i = 0; i < table.Count() && !kept; ++i) kept = table.Strings(i).starts_with(prefix);
+  if (!kept) throw EConvertError(lexivar.Name() + " keeps no line of locale " + prefix);
+  return PreviewLines(lexivar.SettingsOf(lcid));
+}
+
+}  // namespace
+
 void Register() {
   const TClass lexivar = TLexivar::StaticClass();
   RegisterComponentEditor(lexivar, TLexivarEditor::StaticClass());
@@ -43,6 +76,8 @@ void Register() {
                          TStartupLocaleProperty::StaticClass());
   RegisterPropertyEditor(PropertyTypeOf<TComponent*>(), lexivar, "AdoptOn", TLocAdoptOnProperty::StaticClass());
   RegisterComponents("Korvane", {lexivar});
+  // For the environment's value checks and previews, beside the inspector.
+  RegisterValueTools(lexivar, TValueTools{CheckValues, PreviewValues});
 }
 
 namespace {

@@ -15,9 +15,10 @@ platform::TClass TSortList::StaticClass() {
 
 bool TSortList::SortFind(const std::string& text, int& index) const {
   const bool wantPosition = index == -1;
-  // Past the last line the bisection would only ever move right and end at
-  // Count: say so after one comparison. (Lines come in mostly ascending.)
-  if (wantPosition && Count() > 0 && std::string_view(text).compare(Strings(Count() - 1)) > 0) {
+  // In a list in byte order, a text past the last line moves the bisection
+  // right at every step, to Count: say so after one comparison. (Lines come in
+  // mostly ascending.) Out of order, the bisection may end anywhere.
+  if (wantPosition && Count() > 0 && InByteOrder() && std::string_view(text).compare(Strings(Count() - 1)) > 0) {
     index = Count();
     return false;
   }
@@ -33,7 +34,9 @@ bool TSortList::SortFind(const std::string& text, int& index) const {
 void TSortList::SortInsert(const std::string& text, platform::TObject* object) {
   int index = -1;
   SortFind(text, index);
-  InsertObject(index, text, object);
+  // InsertObject at the place the bisection found (TSortList overrides none
+  // of the list's operations), without checking the order again.
+  InsertBisected(index, text, object);
 }
 
 }  // namespace Lxv

@@ -1,7 +1,8 @@
 #pragma once
 // TSortList keeps its lines in ascending ordinal, case-sensitive byte order
 // and finds them by bisection. Callers keep the order: lines enter through
-// SortInsert, or as a whole from a list that was already in this order.
+// SortInsert, or as a whole from a list that was already in this order. A
+// list out of order is searched all the same, by the very same bisection.
 #include <string>
 
 #include "platform/classes/strings.h"

@@ -45,18 +45,13 @@ void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t loca
   }
 }
 
-bool IsSorted(const TSortList& lines) {
-  for (int i = 1; i < lines.Count(); ++i)
-    if (lines.Strings(i - 1).compare(lines.Strings(i)) > 0) return false;
-  return true;
-}
-
 // Puts the lines where SortInsert, one after the other, would put them. Into
-// a list in order that is the sorted union of both, made here in one forward
+// a list in order that is the sorted union of both (the lines carry no
+// objects, so equal lines are interchangeable), made here in one forward
 // pass instead of a bisection per line; a list out of order (lines of other
 // shapes written by hand) takes them by bisection.
 void InsertAll(TSortList& lines, std::vector<std::string>& added) {
-  if (!IsSorted(lines)) {
+  if (!lines.InByteOrder()) {
     for (const std::string& line : added) lines.SortInsert(line, nullptr);
     return;
   }

@@ -333,6 +333,7 @@ void TReader::ReadMethod(TPersistent* instance, const TPropInfo& prop) {
     return;
   }
   const std::string name = ReadIdent();
+  if (DesignTime) return prop.SetMethod(*instance, TMethod{Root(), name, {}});
   const TMethodInfo* method = Root()->ClassType()->FindMethod(name);
   if (method == nullptr) ReadErrorAt("Method " + name + " not found in " + Root()->ClassName(), at);
   prop.SetMethod(*instance, TMethod{Root(), method->Name, method->Bind(*Root())});

@@ -32,7 +32,43 @@ void TStringItems::ShiftStarts(std::size_t fromBlock, int delta) {
   for (std::size_t b = fromBlock; b < starts_.size(); ++b) starts_[b] += delta;
 }
 
+int TStringItems::DescentAt(int index) const {
+  if (index <= 0 || index >= size_) return 0;
+  return Item(index - 1).Text.compare(Item(index).Text) > 0 ? 1 : 0;
+}
+
+bool TStringItems::Ascending() const {
+  if (descents_ == kUncounted) {
+    descents_ = 0;
+    const TStringItem* last = nullptr;
+    for (const TBlock& block : blocks_)
+      for (const TStringItem& item : block.items) {
+        if (last != nullptr && last->Text.compare(item.Text) > 0) ++descents_;
+        last = &item;
+      }
+  }
+  return descents_ == 0;
+}
+
+void TStringItems::SetText(int index, std::string text) {
+  if (descents_ == kUncounted) {
+    Item(index).Text = std::move(text);
+    return;
+  }
+  const int before = DescentAt(index) + DescentAt(index + 1);
+  Item(index).Text = std::move(text);
+  descents_ += DescentAt(index) + DescentAt(index + 1) - before;
+}
+
 void TStringItems::Insert(int index, TStringItem item) {
+  // The pair the new item comes between: no descent in a list in order.
+  const int split = descents_ <= 0 ? 0 : DescentAt(index);
+  Place(index, std::move(item));
+  if (descents_ == kUncounted) return;
+  descents_ += DescentAt(index) + DescentAt(index + 1) - split;
+}
+
+void TStringItems::Place(int index, TStringItem item) {
   // Appends fill blocks to the brim and then open a new one, so that loading
   // a list moves nothing.
   if (blocks_.empty() || (index >= size_ && blocks_.back().items.size() >= kMaxBlock)) OpenBlock();
@@ -57,9 +93,25 @@ void TStringItems::OpenBlock() {
 }
 
 void TStringItems::Append(std::vector<std::string>&& texts) {
+  // Counted when asked: a list being read need not compare its lines.
+  if (!texts.empty()) descents_ = kUncounted;
   for (std::string& text : texts) {
     if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
     blocks_.back().items.push_back(TStringItem{std::move(text), nullptr});
+    ++size_;
+  }
+}
+
+void TStringItems::InsertRun(int index, std::span<const std::string_view> texts, TObject* object) {
+  if (index < size_) {
+    for (std::string_view text : texts) Insert(index++, TStringItem{std::string(text), object});
+    return;
+  }
+  for (std::string_view text : texts) {
+    if (descents_ != kUncounted && size_ > 0 && std::string_view(blocks_.back().items.back().Text).compare(text) > 0)
+      ++descents_;
+    if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
+    blocks_.back().items.push_back(TStringItem{std::string(text), object});
     ++size_;
   }
 }
@@ -78,6 +130,8 @@ void TStringItems::Split(std::size_t b) {
 }
 
 void TStringItems::Erase(int index) {
+  const bool counted = descents_ != kUncounted;
+  if (counted) descents_ -= DescentAt(index) + DescentAt(index + 1);
   const std::size_t b = Locate(index);
   auto& items = blocks_[b].items;
   items.erase(items.begin() + (index - starts_[b]));
@@ -88,6 +142,7 @@ void TStringItems::Erase(int index) {
     starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(b));
     lastBlock_ = 0;
   }
+  if (counted) descents_ += DescentAt(index);  // the two items that are now neighbours
 }
 
 void TStringItems::Clear() {
@@ -95,6 +150,7 @@ void TStringItems::Clear() {
   starts_.clear();
   lastBlock_ = 0;
   size_ = 0;
+  descents_ = 0;
 }
 
 std::vector<TStringItem> TStringItems::TakeAll() {
@@ -108,6 +164,8 @@ std::vector<TStringItem> TStringItems::TakeAll() {
 
 void TStringItems::Reset(std::vector<TStringItem> items) {
   Clear();
+  for (std::size_t i = 1; i < items.size(); ++i)
+    if (items[i - 1].Text.compare(items[i].Text) > 0) ++descents_;
   for (std::size_t i = 0; i < items.size(); i += kMaxBlock / 2) {
     const std::size_t end = std::min(items.size(), i + kMaxBlock / 2);
     TBlock block;

@@ -142,7 +142,7 @@ void TStringList::SetStrings(int index, const std::string& text) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count());
   Changing();
-  items_.At(index).Text = text;
+  items_.SetText(index, text);
   Changed();
 }
 
@@ -154,7 +154,7 @@ TObject* TStringList::Objects(int index) const {
 void TStringList::SetObjects(int index, TObject* object) {
   CheckIndex(index, Count());
   Changing();
-  items_.At(index).Object = object;
+  items_.SetObject(index, object);
   Changed();
 }
 
@@ -163,6 +163,23 @@ void TStringList::InsertObject(int index, const std::string& text, TObject* obje
   CheckIndex(index, Count() + 1);
   Changing();
   items_.Insert(index, TStringItem{text, object});
+  Changed();
+}
+
+void TStringList::InsertBisected(int index, const std::string& text, TObject* object) {
+  if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+  CheckIndex(index, Count() + 1);
+  Changing();
+  items_.InsertBisected(index, TStringItem{text, object});
+  Changed();
+}
+
+void TStringList::InsertObjects(int index, std::span<const std::string_view> lines, TObject* object) {
+  if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+  CheckIndex(index, Count() + 1);
+  if (lines.empty()) return;
+  Changing();
+  items_.InsertRun(index, lines, object);
   Changed();
 }
 

@@ -70,7 +70,7 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop) 
     }
     case TTypeKind::Method: {
       const TMethod method = prop.GetMethod(instance);
-      if (!method.Assigned() || method.Name.empty() || !prop.SetMethod) return;
+      if (method.Name.empty() || !prop.SetMethod) return;  // a name without code too
       WritePropName(prop.Name);
       WriteIdent(method.Name);
       return;

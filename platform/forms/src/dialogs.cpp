@@ -1,6 +1,7 @@
 #include "platform/forms/dialogs.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "platform/forms/application.h"
 #include "platform/rtti/class_registry.h"
@@ -24,6 +25,11 @@ int ModalResultOf(TMsgDlgBtn button) {
 }
 
 namespace {
+TMessageBoxWatch*& ActiveWatch() {
+  static TMessageBoxWatch* watch = nullptr;
+  return watch;
+}
+
 std::string CaptionOf(TMsgDlgType type) {
   switch (type) {
     case mtWarning: return "Warning";
@@ -38,7 +44,11 @@ std::string CaptionOf(TMsgDlgType type) {
 
 void ShowMessage(const std::string& message) { MessageDlg(message, mtCustom, {mbOK}, 0); }
 
+TMessageBoxWatch::TMessageBoxWatch() : outer_(std::exchange(ActiveWatch(), this)) {}
+TMessageBoxWatch::~TMessageBoxWatch() { ActiveWatch() = outer_; }
+
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext) {
+  if (TMessageBoxWatch* watch = ActiveWatch()) watch->messages_.push_back(message);
   return BackEnd().ShowMessageBox(TMessageBoxRequest{CaptionOf(type), message, type, buttons, helpContext});
 }
 

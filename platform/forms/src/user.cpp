@@ -181,15 +181,21 @@ TScriptedUser& TScriptedUser::ChooseFile(std::string fileName) {
 }
 TScriptedUser& TScriptedUser::CancelFile() { return AnswerStep(TKind::File, false, "", "cancel a file dialog"); }
 
-TScriptedUser& TScriptedUser::ChooseFont(std::function<void(TFont&)> edit) {
+TScriptedUser& TScriptedUser::ChooseFont(std::function<void(TFont&)> edit, std::string description) {
   TStep step;
   step.Kind = TKind::Font;
   step.Confirm = true;
   step.EditFont = std::move(edit);
-  step.Description = "choose a font";
+  step.Description = std::move(description);
   return Add(std::move(step));
 }
 TScriptedUser& TScriptedUser::CancelFont() { return AnswerStep(TKind::Font, false, "", "cancel a font dialog"); }
+
+std::vector<std::string> TScriptedUser::PendingSteps() const {
+  std::vector<std::string> out;
+  for (const TStep& step : steps_) out.push_back(step.Description);
+  return out;
+}
 
 void TScriptedUser::Clear() {
   steps_.clear();

@@ -35,6 +35,9 @@ class TReader : public TFiler, public TBinaryReader {
   // Replaces the collection's items with those of a vaCollection value; when
   // the value is malformed the collection keeps the items it had.
   void ReadCollection(TCollection& collection);
+  // At design time an event keeps its handler's name without binding it (the
+  // root's class need not publish the method).
+  bool DesignTime = false;
   // Asked before an unknown property raises; set handled to skip its value.
   std::function<void(const std::string& message, bool& handled)> OnError;
 

@@ -2,8 +2,14 @@
 // The storage behind TStringList: items in blocks of bounded size, so that an
 // insertion or deletion in the middle moves at most one block's tail plus a
 // table of block starts, while indexed access stays a short search (and a
-// cache hit on sequential walks).
+// cache hit on sequential walks). The storage also counts its descents (an
+// item greater than the next in byte order), so whether the items stand in
+// ascending byte order is known without a pass over them; after a bulk append
+// (a list being read) the count is taken on the first question.
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -18,15 +24,24 @@ struct TStringItem {
 class TStringItems {
  public:
   int Size() const { return size_; }
-  TStringItem& At(int index) { return Item(index); }
   const TStringItem& At(int index) const { return Item(index); }
+  void SetText(int index, std::string text);
+  void SetObject(int index, TObject* object) { Item(index).Object = object; }
   void Insert(int index, TStringItem item);
+  // For an item that the classic bisection placed: equal to the item now at
+  // index, or greater than the one before and less than the one after. Such
+  // an insertion neither makes nor mends a descent, so it compares nothing.
+  void InsertBisected(int index, TStringItem item) { Place(index, std::move(item)); }
   // Moves the texts in after the last item, without objects.
   void Append(std::vector<std::string>&& texts);
+  // Copies the texts in as one run at index, each with `object`.
+  void InsertRun(int index, std::span<const std::string_view> texts, TObject* object);
   void Erase(int index);
   void Clear();
   std::vector<TStringItem> TakeAll();
   void Reset(std::vector<TStringItem> items);
+  // No item is greater than the one after it (ordinal, byte by byte).
+  bool Ascending() const;
 
   // The classic bisection over all items (middle = (low + high) / 2):
   // compare(text) < 0 goes left, > 0 goes right, 0 stops. Returns the last
@@ -47,11 +62,15 @@ class TStringItems {
   void OpenBlock();  // a new last block
   void Split(std::size_t block);
   void ShiftStarts(std::size_t fromBlock, int delta);
+  int DescentAt(int index) const;  // 1 when item index - 1 > item index
+  void Place(int index, TStringItem item);
 
   mutable std::vector<TBlock> blocks_;
   std::vector<int> starts_;  // index of the first item of each block
   mutable std::size_t lastBlock_ = 0;
   int size_ = 0;
+  static constexpr int kUncounted = -1;
+  mutable int descents_ = 0;  // or kUncounted
 };
 
 template <class Compare>

@@ -3,6 +3,7 @@
 // also carry a plain integer (an LCID, say): see ObjectFromInt.
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -97,6 +98,9 @@ class TStringList : public TStrings {
   int AddObject(const std::string& text, TObject* object) override;
   void AddStrings(std::vector<std::string>&& lines) override;
   using TStrings::AddStrings;
+  // Inserts the lines as one run at index, each with `object`, as InsertObject
+  // one after the other would, with one change notice.
+  void InsertObjects(int index, std::span<const std::string_view> lines, TObject* object);
   int IndexOf(std::string_view text) const override;
 
   // Sorted mode keeps the lines in the order of CompareText (CompareStr when
@@ -111,6 +115,9 @@ class TStringList : public TStrings {
   // the line or where it would be inserted.
   bool Find(std::string_view text, int& index) const;
   void Sort();
+  // No line is greater than the next in ordinal byte order (CompareStr);
+  // every change of the list keeps this up to date.
+  bool InByteOrder() const { return items_.Ascending(); }
   void CustomSort(const std::function<int(const TStringList&, int, int)>& compare);
   // The classic bisection over the lines as they stand (TStringItems::Bisect),
   // for lists that callers keep in an order of their own.
@@ -123,6 +130,9 @@ class TStringList : public TStrings {
   TNotifyEvent OnChanging;
 
  protected:
+  // InsertObject for a text at the position the classic bisection (Bisect)
+  // gave for it: the order of the list stays as it was without a comparison.
+  void InsertBisected(int index, const std::string& text, TObject* object);
   void SetUpdateState(bool updating) override;
   void Changing();
   void Changed();

@@ -3,6 +3,7 @@
 // meets the person through the installed back end (backend.h).
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/classes/component.h"
 #include "platform/forms/backend.h"
@@ -21,6 +22,23 @@ int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons butt
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 // The modal result that a message box button gives.
 int ModalResultOf(TMsgDlgBtn button);
+
+// Collects the text of every message box shown while it lives (the innermost
+// watch only), whoever answers the boxes: a design environment reports a
+// property writer's refusal, which the writer says in a box.
+class TMessageBoxWatch {
+ public:
+  TMessageBoxWatch();
+  ~TMessageBoxWatch();
+  TMessageBoxWatch(const TMessageBoxWatch&) = delete;
+  TMessageBoxWatch& operator=(const TMessageBoxWatch&) = delete;
+  const std::vector<std::string>& Messages() const { return messages_; }
+
+ private:
+  friend int MessageDlg(const std::string&, TMsgDlgType, TMsgDlgButtons, int);
+  TMessageBoxWatch* outer_;
+  std::vector<std::string> messages_;
+};
 
 class TCommonDialog : public TComponent {
   LXV_CLASS(TCommonDialog, TComponent)

@@ -65,10 +65,14 @@ class TScriptedUser {
   TScriptedUser& CancelInput();
   TScriptedUser& ChooseFile(std::string fileName);
   TScriptedUser& CancelFile();
-  TScriptedUser& ChooseFont(std::function<void(TFont&)> edit);
+  TScriptedUser& ChooseFont(std::function<void(TFont&)> edit, std::string description = "choose a font");
   TScriptedUser& CancelFont();
 
   std::size_t Pending() const { return steps_.size(); }
+  // What the steps not yet taken would do ("click BtnOK"), in order.
+  std::vector<std::string> PendingSteps() const;
+  // Forgets the steps not yet taken; what was shown stays recorded.
+  void DropPendingSteps() { steps_.clear(); }
   const std::vector<TShownDialog>& Shown() const { return shown_; }
   void Clear();
 

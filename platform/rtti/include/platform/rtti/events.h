@@ -1,6 +1,8 @@
 #pragma once
 // Events: a callable that code can assign directly and that the form reader
-// can bind to a published method of the form by name.
+// can bind to a published method of the form by name. At design time the
+// form's code is absent: an event then holds its handler's name only, which
+// is written back as it was read and calls nothing.
 #include <functional>
 #include <string>
 #include <utility>
@@ -37,12 +39,18 @@ class TEvent {
   TObject* Data() const { return data_; }
 
   TMethod AsMethod() const {
-    if (!handler_) return {};
+    if (!handler_) return name_.empty() ? TMethod{} : TMethod{data_, name_, {}};
     return TMethod{data_, name_, std::any(handler_)};
   }
-  // Raises EPropertyError when the method's signature does not fit the event.
+  // A method without code keeps its name only. Raises EPropertyError when
+  // the method's signature does not fit the event.
   void SetMethod(const TMethod& method) {
-    if (!method.Assigned()) return Clear();
+    if (!method.Assigned()) {
+      Clear();
+      data_ = method.Name.empty() ? nullptr : method.Data;
+      name_ = method.Name;
+      return;
+    }
     const Handler* h = std::any_cast<Handler>(&method.Code);
     if (h == nullptr) throw EPropertyError("Method '" + method.Name + "' does not fit the event");
     Bind(method.Data, method.Name, *h);
