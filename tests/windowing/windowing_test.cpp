@@ -19,6 +19,7 @@
 #include "platform/fltk/windowing.h"
 #include "platform/forms/application.h"
 #include "platform/forms/dialogs.h"
+#include "platform/forms/input.h"
 #include "platform/forms/menus.h"
 #include "platform/forms/notebook.h"
 #include "platform/forms/std_controls.h"
@@ -300,6 +301,50 @@ TEST_F(WindowingTest, AClickOnTheDemosLanguageMenuSwitchesTheLabels) {
   }
   ASSERT_EQ(item->user_data(), language->Items(german));
   EXPECT_NE(item->value(), 0);
+}
+
+// A widget draws a text in one font: after a switch to Japanese each label,
+// and the menu's entry in Japanese, is drawn in a font with glyphs for all
+// its characters, not in the form's font, which has none for kanji.
+TEST_F(WindowingTest, EveryLabelIsDrawnInAFontThatCoversItsCharacters) {
+  Application().SetTitle("Lexivar demo");
+  TOwned<TDemoForm> demo(new TDemoForm(nullptr));
+  demo->Show();
+  auto* window = dynamic_cast<Fl_Window*>(WidgetOf(*demo));
+  ASSERT_NE(window, nullptr);
+  auto* bar = FindWidget<Fl_Menu_Bar>(*window);
+  ASSERT_NE(bar, nullptr);
+  auto* language = As<TMenuItem>(demo->FindComponent("MnuLanguage"));
+  const auto entry = [language](const char* name) {
+    for (int i = 0; i < language->Count(); ++i)
+      if (language->Items(i)->Caption().find(name) != std::string::npos) return language->Items(i);
+    return static_cast<TMenuItem*>(nullptr);
+  };
+  ASSERT_FALSE(FaceCovers(WidgetOf(*demo)->labelfont(), "日本語")) << "the form's own font draws kanji";
+  for (const auto& [name, picture] : {std::pair{"日本語", "demo_japanese"}, std::pair{"русский", "demo_russian"}}) {
+    TMenuItem* chosen = entry(name);
+    ASSERT_NE(chosen, nullptr) << name;
+    UserChoose(*chosen);
+    Fl::wait(0.05);
+    int labels = 0;
+    for (int i = 0; i < demo->ControlCount(); ++i) {
+      auto* label = DynCast<TLabel>(demo->Controls(i));
+      if (label == nullptr) continue;
+      ++labels;
+      const Fl_Widget& widget = *WidgetOf(*label);
+      ASSERT_NE(widget.label(), nullptr);
+      EXPECT_TRUE(FaceCovers(widget.labelfont(), widget.label()))
+          << label->Name() << " \"" << widget.label() << "\" in " << FamilyOfFace(widget.labelfont());
+    }
+    EXPECT_GE(labels, 5);
+    SavePicture(PictureOfForm(*demo), PicturePath(picture));  // brings the menu bar in step
+    const Fl_Menu_Item* item = bar->menu();
+    ASSERT_NE(item, nullptr);
+    while (item->user_data() != chosen && (item->text != nullptr || (item + 1)->text != nullptr)) ++item;
+    ASSERT_EQ(item->user_data(), chosen);
+    const Fl_Font face = item->labelfont_ != 0 ? item->labelfont_ : bar->textfont();
+    EXPECT_TRUE(FaceCovers(face, item->label())) << item->label() << " in " << FamilyOfFace(face);
+  }
 }
 
 TEST_F(WindowingTest, TheAboutBoxEnablesItsButtonAfterTheWait) {

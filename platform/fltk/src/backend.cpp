@@ -56,7 +56,7 @@ bool TFltkBackEnd::ExecuteFontDialog(TFontDialogRequest& request) { return RunFo
 
 TTextExtent TFltkBackEnd::MeasureText(const TFont& font, std::string_view text) {
   const TFlFont f = FlFontOf(font);
-  fl_font(f.Face, f.Size);
+  fl_font(CoveringFace(f.Face, text), f.Size);
   int lines = 1;
   double widest = 0;
   std::size_t start = 0;

@@ -85,7 +85,8 @@ int RunMessageBox(const TMessageBoxRequest& box) {
   if (shown.empty()) shown.push_back(mbOK);
 
   const std::string text = PlainText(box.Text);
-  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  const Fl_Font face = CoveringFace(FL_HELVETICA, text);
+  fl_font(face, FL_NORMAL_SIZE);
   int textWidth = 0, textHeight = 0;
   fl_measure(text.c_str(), textWidth, textHeight, 0);
   const int buttonsWidth = static_cast<int>(shown.size()) * (kButtonWidth + kGap) - kGap;
@@ -108,6 +109,7 @@ int RunMessageBox(const TMessageBoxRequest& box) {
   }
   auto* message = new Fl_Box(left, 16, width - left - 16, std::max(textHeight, 34));
   message->copy_label(text.c_str());
+  message->labelfont(face);
   message->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_WRAP);
   int x = (width - buttonsWidth) / 2;
   for (TMsgDlgBtn b : shown) {
@@ -130,9 +132,11 @@ bool RunInputQuery(TInputQueryRequest& query) {
   window.copy_label(query.Caption.c_str());
   auto* prompt = new Fl_Box(16, 10, 288, 20);
   prompt->copy_label(query.Prompt.c_str());
+  prompt->labelfont(CoveringFace(FL_HELVETICA, query.Prompt));
   prompt->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
   auto* input = new Fl_Input(16, 34, 288, 24);
   input->value(query.Value.c_str());
+  input->textfont(CoveringFace(FL_HELVETICA, query.Value));
   TBoxState state{&window, mrCancel, {}};
   auto* ok = new Fl_Return_Button(148, 78, kButtonWidth, kButtonHeight, "OK");
   ok->callback(Answered, &state);

@@ -57,13 +57,19 @@ class TListWidget : public Fl_Browser, public TControlLink {
   }
   void Refill(const TListBox& list) {
     clear();
-    for (const std::string& text : Texts(*list.Items())) add(text.c_str());
+    std::string all;
+    for (const std::string& text : Texts(*list.Items())) {
+      add(text.c_str());
+      all += text;
+    }
+    textfont(CoveringFace(BaseFace, all));  // one face draws every row
     ShowSelection(list);
   }
   void ShowSelection(const TListBox& list) {
     for (int i = 0; i < list.Items()->Count(); ++i) select(i + 1, list.Selected(i) ? 1 : 0);
     if (list.Items()->Count() > 0) topline(list.TopIndex() + 1);
   }
+  Fl_Font BaseFace = FL_HELVETICA;  // the control's font, before covering the rows
 };
 
 class TComboWidget : public Fl_Choice, public TControlLink {
@@ -94,7 +100,7 @@ class TComboWidget : public Fl_Choice, public TControlLink {
   void Refill(const TComboBox& combo) {
     std::vector<std::string> texts;
     for (const std::string& text : Texts(*combo.Items())) texts.push_back(LabelText(text, false));
-    items_.BuildTexts(texts, combo.ItemIndex());
+    items_.BuildTexts(texts, combo.ItemIndex(), textfont());
     if (items_.Changed()) menu(items_.Items());
     if (combo.ItemIndex() >= 0 && combo.ItemIndex() < size() - 1) {
       value(combo.ItemIndex());
@@ -155,12 +161,13 @@ class TRadioGroupWidget : public Fl_Group, public TControlLink {
       auto* button = new TRadioButtonWidget(x() + 8 + (i / rows) * columnWidth, top + (i % rows) * rowHeight,
                                             columnWidth, std::min(rowHeight, 24), &group, i);
       button->copy_label(LabelText(group.Items()->Strings(i)).c_str());
-      button->labelfont(labelfont());
+      button->labelfont(CoveringFace(BaseFace, button->label()));
       button->labelsize(labelsize());
       add(button);
     }
     ShowSelection(group);
   }
+  Fl_Font BaseFace = FL_HELVETICA;  // the control's font, before covering the captions
   void ShowSelection(const TRadioGroup& group) {
     for (int i = 0; i < children(); ++i) static_cast<Fl_Button*>(child(i))->value(i == group.ItemIndex());
     redraw();
@@ -175,9 +182,9 @@ struct TTabRow {
   TFlFont Font;
 
   std::vector<int> Widths() const {
-    fl_font(Font.Face, Font.Size);
     std::vector<int> widths;
     for (const std::string& title : Titles) {
+      fl_font(CoveringFace(Font.Face, title), Font.Size);
       int w = 0, h = 0;
       fl_measure(title.c_str(), w, h, 0);
       widths.push_back(w + 16);
@@ -198,7 +205,7 @@ struct TTabRow {
       const bool current = static_cast<int>(i) == Current;
       const int top = current ? y : y + 2;
       fl_draw_box(FL_UP_BOX, x, top, widths[i], kHeight + (current ? 2 : 0) - (top - y), color);
-      fl_font(Font.Face, Font.Size);
+      fl_font(CoveringFace(Font.Face, Titles[i]), Font.Size);
       fl_color(active ? FL_FOREGROUND_COLOR : FL_INACTIVE_COLOR);
       fl_draw(Titles[i].c_str(), x, top, widths[i], kHeight - (top - y), FL_ALIGN_CENTER, nullptr, 0);
       x += widths[i];
@@ -282,7 +289,7 @@ bool UpdateListWidget(TControl& control, Fl_Widget& widget, TPeerChange change) 
     auto& browser = static_cast<TListWidget&>(widget);
     if (change == TPeerChange::Font) {
       const TFlFont font = FlFontOf(*control.Font());
-      browser.textfont(font.Face);
+      browser.BaseFace = font.Face;
       browser.textsize(font.Size);
     }
     if (all) browser.Refill(*list);
@@ -302,6 +309,7 @@ bool UpdateListWidget(TControl& control, Fl_Widget& widget, TPeerChange change) 
   }
   if (auto* radio = DynCast<TRadioGroup>(&control)) {
     auto& group = static_cast<TRadioGroupWidget&>(widget);
+    if (change == TPeerChange::Font) group.BaseFace = FlFontOf(*control.Font()).Face;
     if (change == TPeerChange::Text) group.copy_label(LabelText(radio->Caption()).c_str());
     if (all) group.Refill(*radio);
     if (change == TPeerChange::Selection) group.ShowSelection(*radio);

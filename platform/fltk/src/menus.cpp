@@ -45,20 +45,21 @@ void TMenuArray::Build(const TMenuItem& root) {
   building_.clear();
   Flatten(root);
   building_.push_back({{}, 0, nullptr, true});
-  Publish(std::move(building_));
+  Publish(std::move(building_), FL_HELVETICA);
 }
 
-void TMenuArray::BuildTexts(const std::vector<std::string>& texts, int current) {
+void TMenuArray::BuildTexts(const std::vector<std::string>& texts, int current, Fl_Font face) {
   std::vector<TEntry> entries;
   for (std::size_t i = 0; i < texts.size(); ++i)
     entries.push_back({texts[i], static_cast<int>(i) == current ? FL_MENU_VALUE : 0, nullptr, false});
   entries.push_back({{}, 0, nullptr, true});
-  Publish(std::move(entries));
+  Publish(std::move(entries), face);
 }
 
-void TMenuArray::Publish(std::vector<TEntry> entries) {
-  changed_ = entries != entries_;
+void TMenuArray::Publish(std::vector<TEntry> entries, Fl_Font face) {
+  changed_ = entries != entries_ || face != face_;
   if (!changed_) return;
+  face_ = face;
   entries_ = std::move(entries);
   items_.assign(entries_.size(), Fl_Menu_Item{});
   for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -66,6 +67,8 @@ void TMenuArray::Publish(std::vector<TEntry> entries) {
     Fl_Menu_Item& item = items_[i];
     item.text = entries_[i].Label.c_str();
     item.flags = entries_[i].Flags;
+    // A face of 0 and size 0 stand for the menu's own text font.
+    if (const Fl_Font drawn = CoveringFace(face, entries_[i].Label); drawn != face) item.labelfont_ = drawn;
     if (entries_[i].Item != nullptr) {
       item.callback_ = ItemChosen;
       item.user_data_ = entries_[i].Item;

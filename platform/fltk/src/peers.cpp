@@ -176,6 +176,14 @@ Fl_Align LabelAlign(const TLabel& label) {
   return align;
 }
 
+// A widget draws its label, and an edit its text, in one face each: faces
+// that have glyphs for every character shown.
+void CoverText(TControl& control, Fl_Widget& widget) {
+  const Fl_Font face = FlFontOf(*control.Font()).Face;
+  widget.labelfont(CoveringFace(face, widget.label() != nullptr ? widget.label() : ""));
+  if (auto* input = dynamic_cast<Fl_Input_*>(&widget)) input->textfont(CoveringFace(face, input->value()));
+}
+
 void ShowText(TControl& control, Fl_Widget& widget) {
   if (auto* memo = DynCast<TMemo>(&control)) {
     auto& input = static_cast<Fl_Input_&>(widget);
@@ -192,6 +200,7 @@ void ShowText(TControl& control, Fl_Widget& widget) {
   } else if (!UpdateListWidget(control, widget, TPeerChange::Text)) {
     widget.copy_label(LabelText(control.Caption()).c_str());
   }
+  CoverText(control, widget);
   widget.redraw();
 }
 
@@ -206,11 +215,10 @@ void ShowSelection(TControl& control, Fl_Widget& widget) {
 
 void ShowFont(TControl& control, Fl_Widget& widget) {
   const TFlFont font = FlFontOf(*control.Font());
-  widget.labelfont(font.Face);
   widget.labelsize(font.Size);
   widget.labelcolor(FlColorOf(control.Font()->Color()));
+  CoverText(control, widget);
   if (auto* input = dynamic_cast<Fl_Input_*>(&widget)) {
-    input->textfont(font.Face);
     input->textsize(font.Size);
     input->textcolor(widget.labelcolor());
   }

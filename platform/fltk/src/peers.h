@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/forms/backend.h"
@@ -71,6 +72,10 @@ struct TFlFont {
   Fl_Fontsize Size = 13;
 };
 TFlFont FlFontOf(const TFont& font);
+// The face to draw a text with: `face` when its font has a glyph for every
+// character, else a face of the same style whose font fontconfig finds
+// covering them (the most of them, when none covers all).
+Fl_Font CoveringFace(Fl_Font face, std::string_view text);
 // The font families fontconfig lists, sorted, each once.
 std::vector<std::string> InstalledFamilies();
 bool FamilyInstalled(const std::string& family);
@@ -90,7 +95,9 @@ class TMenuArray {
   bool Changed() const { return changed_; }
   const Fl_Menu_Item* Items() const;
   // Choices from a list of texts (a combo box's drop-down).
-  void BuildTexts(const std::vector<std::string>& texts, int current);
+  // An entry whose text the menu's face `face` cannot draw gets a face of
+  // its own.
+  void BuildTexts(const std::vector<std::string>& texts, int current, Fl_Font face = FL_HELVETICA);
 
  private:
   struct TEntry {
@@ -101,10 +108,11 @@ class TMenuArray {
     bool operator==(const TEntry&) const = default;
   };
   void Flatten(const TMenuItem& parent);
-  void Publish(std::vector<TEntry> entries);
+  void Publish(std::vector<TEntry> entries, Fl_Font face);
   std::vector<TEntry> entries_;
   std::vector<TEntry> building_;
   std::vector<Fl_Menu_Item> items_;
+  Fl_Font face_ = FL_HELVETICA;
   bool changed_ = false;
 };
 

@@ -6,6 +6,7 @@
 // calls of platform/forms/input.h, as the scripted user's steps do. Without a
 // display (or when asked to stay headless) nothing changes.
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Fl_Widget;
@@ -25,6 +26,11 @@ bool WindowsInUse();
 
 // The widget that shows a control; nullptr while it has none.
 Fl_Widget* WidgetOf(const TControl& control);
+
+// The family fontconfig draws a toolkit face (Fl_Font) with, and whether that
+// font has a glyph for every character of a text (blanks aside).
+std::string FamilyOfFace(int face);
+bool FaceCovers(int face, std::string_view text);
 
 // Opens a pop-up menu at the mouse (OnPopup first); an item chosen is chosen
 // as UserChoose does.
