@@ -106,3 +106,30 @@ TEST(Lxvtrans, InjectSaysWhatIsThereCutsAndReportsOnlyWhatWasWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// A value that cannot work once applied is a problem of check; preview
+// formats with the owner's lines of the locale.
+TEST(Lxvtrans, CheckReportsValuesThatCannotWorkAndPreviewFormatsWithTheFile) {
+  TempDir dir;
+  WriteAll(dir.File("t.txt"), "#2F.00000407_CURRENCYSTRING%0=EUR\r\n"
+                              "#2F.00000407_DECIMALSEPARATOR%0=,\r\n"
+                              "#2F.00000407_NEGCURRFORMAT%0=16\r\n"
+                              "#2F.00000407_SHORTDATEFORMAT%0=dd.MM.yyyy\r\n"
+                              "#2F.00000407_THOUSANDSEPARATOR%0=..\r\n");
+  const TRun check = Lxvtrans(dir, "check t.txt");
+  EXPECT_EQ(check.Exit, 1);
+  ExpectHas(check, "key 00000407_NEGCURRFORMAT of owner \"F\": ");
+  ExpectHas(check, "key 00000407_THOUSANDSEPARATOR of owner \"F\": ");
+  EXPECT_EQ(check.Out.find("key 00000407_SHORTDATEFORMAT of owner"), std::string::npos) << check.Out;
+
+  const TRun preview = Lxvtrans(dir, "preview t.txt F 407");
+  EXPECT_EQ(preview.Exit, 0) << preview.Out;
+  ExpectHas(preview, "short date  25.03.2024");
+  ExpectHas(preview, ",50");
+  EXPECT_EQ(Lxvtrans(dir, "preview t.txt F 40C").Exit, 1);
+  EXPECT_EQ(Lxvtrans(dir, "preview t.txt Other 407").Exit, 1);
+}
+
+}  // namespace

@@ -11,7 +11,9 @@
 #include "Lxv/SortList.h"
 #include "Lxv/TableLine.h"
 #include "Lxv/TranslationFile.h"
+#include "Lxv/ValueChecks.h"
 #include "platform/base/exceptions.h"
+#include "platform/classes/component.h"
 
 namespace lxvtrans {
 
@@ -205,7 +207,12 @@ class TChecker {
       Report(number) << "no \"=\": key " << key << " of owner \"" << owner << "\" loads with an empty value\n";
     const std::string_view rest = text.substr(line.Prefix.size() + 1);
     if (Lxv::Utf8Head(rest, Lxv::kMaxValueLength).size() < rest.size()) cut_.Add(number, key);
-    if (const std::optional<std::string> locale = LocaleOf(key)) locales_[{owner, *tag, *locale}].insert(key.substr(8));
+    if (const std::optional<std::string> locale = LocaleOf(key)) {
+      locales_[{owner, *tag, *locale}].insert(key.substr(8));
+      const std::string_view value = line.ValuePart.empty() ? line.ValuePart : line.ValuePart.substr(1);
+      if (const std::string problem = Lxv::ValueProblem(std::string_view(key).substr(8), value); !problem.empty())
+        Report(number) << "key " << key << " of owner \"" << owner << "\": " << problem << "\n";
+    }
     const auto [first, fresh] = seen_.emplace(std::make_tuple(owner, *tag, key), number);
     if (!fresh)
       Report(number) << "key " << key << " of owner \"" << owner << "\" with tag " << *tag
@@ -241,6 +248,18 @@ class TChecker {
 };
 
 }  // namespace
+
+void PreviewFile(const std::string& fileName, const std::string& owner, const std::string& locale,
+                 std::int32_t tag, std::ostream& out) {
+  platform::TComponent standIn(nullptr);
+  standIn.SetName(owner);
+  auto* lexivar = new Lxv::TLexivar(&standIn);  // freed with the stand-in
+  lexivar->SetName("Preview");
+  lexivar->SetLocale(tag);
+  lexivar->Translations()->Clear();
+  if (!lexivar->LoadFrom(fileName)) throw platform::EFOpenError("Cannot open file \"" + fileName + "\"");
+  for (const std::string& line : Lxv::LocalePreview(*lexivar, locale)) out << line << "\n";
+}
 
 int CheckFile(const std::string& fileName, std::ostream& out) {
   Lxv::TSortList lines;

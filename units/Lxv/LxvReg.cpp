@@ -41,24 +41,8 @@ std::vector<std::string> CheckValues(TComponent& component) {
   return lines;
 }
 
-// A locale designator, or the LCID in hexadecimal digits ("407", "00000407").
-LCID PreviewLocale(const std::string& text) {
-  if (IsValidLocaleDesignator(text)) return DesignatorLCID(text);
-  const bool hex = !text.empty() && text.size() <= 8 &&
-                   text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
-  if (!hex) throw EConvertError("'" + text + "' is neither a locale designator nor an LCID in hexadecimal");
-  return static_cast<LCID>(HexToInt(text));
-}
-
 std::vector<std::string> PreviewValues(TComponent& component, const std::string& locale) {
-  const TLexivar& lexivar = *As<TLexivar>(&component);
-  const LCID lcid = PreviewLocale(locale);
-  const std::string prefix = LocalePrefix(lcid);
-  const TSortList& table = *lexivar.Translations();
-  bool kept = false;
-  for (int i = 0; i < table.Count() && !kept; ++i) kept = table.Strings(i).starts_with(prefix);
-  if (!kept) throw EConvertError(lexivar.Name() + " keeps no line of locale " + prefix);
-  return PreviewLines(lexivar.SettingsOf(lcid));
+  return LocalePreview(*As<TLexivar>(&component), locale);
 }
 
 }  // namespace

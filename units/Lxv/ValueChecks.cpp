@@ -2,9 +2,11 @@
 
 #include <cctype>
 
+#include "Lxv/LocaleDesignator.h"
 #include "Lxv/RegionalSettings.h"
 #include "Lxv/TableLine.h"
 #include "platform/base/conversions.h"
+#include "platform/base/exceptions.h"
 #include "platform/format/date_time.h"
 #include "platform/format/float_format.h"
 
@@ -109,6 +111,25 @@ std::vector<std::string> PreviewLines(const TFormatSettings& settings) {
       "amount      " + FloatToStrF(1234.5, ffCurrency, 15, decimals, settings),
       "negative    " + FloatToStrF(-1234.5, ffCurrency, 15, decimals, settings),
   };
+}
+
+LCID PreviewLocale(std::string_view text) {
+  if (IsValidLocaleDesignator(text)) return DesignatorLCID(text);
+  const bool hex = !text.empty() && text.size() <= 8 &&
+                   text.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+  if (!hex)
+    throw EConvertError("'" + std::string(text) + "' is neither a locale designator nor an LCID in hexadecimal");
+  return static_cast<LCID>(HexToInt(text));
+}
+
+std::vector<std::string> LocalePreview(const TLexivar& lexivar, std::string_view text) {
+  const LCID lcid = PreviewLocale(text);
+  const std::string prefix = LocalePrefix(lcid);
+  const TSortList& table = *lexivar.Translations();
+  bool kept = false;
+  for (int i = 0; i < table.Count() && !kept; ++i) kept = table.Strings(i).starts_with(prefix);
+  if (!kept) throw EConvertError(lexivar.Name() + " keeps no line of locale " + prefix);
+  return PreviewLines(lexivar.SettingsOf(lcid));
 }
 
 }  // namespace Lxv

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Lxv/Lexivar.h"
 #include "platform/classes/strings.h"
 #include "platform/format/format_settings.h"
 
@@ -28,5 +29,13 @@ std::vector<TValueProblem> TableValueProblems(const platform::TStrings& table);
 // A sample date (both pictures), time, number and positive and negative
 // amount formatted with `settings`, one "label  text" line each.
 std::vector<std::string> PreviewLines(const platform::TFormatSettings& settings);
+
+// A locale designator, or an LCID in hexadecimal digits ("407",
+// "00000407"); raises EConvertError for anything else.
+LCID PreviewLocale(std::string_view text);
+// PreviewLines of the locale `text` names, with the component's table; the
+// process's settings are not touched. Raises EConvertError when the table
+// keeps no line of the locale.
+std::vector<std::string> LocalePreview(const TLexivar& lexivar, std::string_view text);
 
 }  // namespace Lxv
