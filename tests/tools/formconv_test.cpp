@@ -1,12 +1,11 @@
 // formconv run as a user runs it: where its output may and may not go.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -26,13 +25,10 @@ struct TRun {
 TRun Formconv(const TempDir& dir, const std::string& in, const std::string& out) {
   const std::string command =
       std::string("'" LXV_FORMCONV "' '") + in + "' '" + out + "' 2>'" + dir.File("stderr") + "'";
-  FILE* pipe = ::popen(command.c_str(), "r");
+  const testing_support::TCommandRun ran = testing_support::RunCommand(command);
   TRun run;
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.Exit = ran.Exit;
+  run.Out = ran.Out;
   run.Err = ReadAll(dir.File("stderr"));
   return run;
 }

@@ -1,11 +1,10 @@
 // lxvtrans run as a user runs it, on files it must not take for sound.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -22,16 +21,9 @@ struct TRun {
 };
 
 TRun Lxvtrans(const TempDir& dir, const std::string& args) {
-  const std::string command = "cd '" + dir.Path().string() + "' && '" LXV_LXVTRANS "' " + args + " 2>stderr";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  TRun run;
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.Out.append(buffer, got);
-  const int status = ::pclose(pipe);
-  run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.Out += ReadAll(dir.File("stderr"));
-  return run;
+  const testing_support::TCommandRun ran = testing_support::RunCommand(
+      "cd '" + dir.Path().string() + "' && '" LXV_LXVTRANS "' " + args + " 2>stderr");
+  return {ran.Exit, ran.Out + ReadAll(dir.File("stderr"))};
 }
 
 void ExpectHas(const TRun& run, const std::string& part) {
