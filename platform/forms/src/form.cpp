@@ -90,6 +90,9 @@ void TForm::BeforeDestruction() {
     destroyFired_ = true;
     OnDestroy(this);
   }
+  // From here the form and what it owns are going: freeing its controls
+  // runs no exit handler, whose form may have freed its state already.
+  Destroying();
   TWinControl::BeforeDestruction();
 }
 
