@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -97,7 +98,11 @@ std::vector<std::string> Handlers(const std::string& text) {
 }
 
 TEST_F(DesignSessionTest, AFormWithHandlersOpensAndSavesThemBackByName) {
-  const std::string form = kSource + "/../demo/DemoForm.txt";
+  // A copy: saving writes the table's file into the form's folder.
+  const std::filesystem::path folder = Temp("design_demo");
+  std::filesystem::create_directories(folder);
+  const std::string form = (folder / "DemoForm.txt").string();
+  std::filesystem::copy_file(kSource + "/../demo/DemoForm.txt", form, std::filesystem::copy_options::overwrite_existing);
   Run("open " + form);
   Run("save " + Temp("demo.txt") + " text");
   const std::vector<std::string> before = Handlers(platform::ReadFileBytes(form));
