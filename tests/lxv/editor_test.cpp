@@ -438,6 +438,24 @@ TEST_F(LocaleEditorTest, ATabClickCommitsThePendingEditAndReloadsThePool) {
   EXPECT_EQ(Value(*lexivar->Translations(), "00000409_LONGDAYNAMES[1]"), "Lunes");
 }
 
+// Setting the startup locale alone is a change; Escape reverts the table's
+// very first line as any other.
+TEST_F(LocaleEditorTest, AStartupChoiceIsAChangeAndEscapeRevertsTheFirstLine) {
+  form->SetDesigning(true);  // the startup button shows at design time only
+  User().Pick("CbxLang", "German, Germany").Pick("PropList", "CURRENCYDECIMALS").Focus("EdtTranslation");
+  Check([](TLocaleEditor& d) {
+    ASSERT_TRUE(d.WorkTranslations->Strings(0).starts_with("00000407_CURRENCYDECIMALS="));
+    d.EdtTranslation->SelectAll();
+  });
+  User().Type("9").Press(VK_ESCAPE);
+  Check([](TLocaleEditor& d) { EXPECT_EQ(d.EdtTranslation->Text(), "2"); });
+  User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States").Click("BtnSetStartup");
+  Check([](TLocaleEditor& d) { EXPECT_TRUE(d.Modified); });
+  User().Click("BtnOK");
+  EXPECT_EQ(Run(0x409, 0x407), mrOk);
+  EXPECT_EQ(startupBack, 0x409);
+}
+
 // Two locales of one display name: every refill keeps the choices by LCID.
 TEST_F(LocaleEditorTest, ChoicesSurviveARefillByLcidNotByName) {
   lexivar->AddOrgProps(0xC0A, *lexivar->Translations());
@@ -457,6 +475,7 @@ TEST_F(LocaleEditorTest, ChoicesSurviveARefillByLcidNotByName) {
     ASSERT_TRUE(Holds(*d.LangListInApp->Items(), 0x40C));
     EXPECT_EQ(Lcid(*d.CbxLang->Items(), d.CbxLang->ItemIndex()), 0xC0A);
     EXPECT_EQ(Lcid(*d.LangListInApp->Items(), d.LangListInApp->ItemIndex()), 0xC0A);
+    EXPECT_EQ(d.LangListInApp->Items()->Count(), 5);  // refilled, not added to
   });
   Discard();
   Run();

@@ -120,6 +120,11 @@ TEST_P(SelectorList, FillsMarksAndAppliesThePersonsPick) {
   lexivar->SetListFormat("%2:s");
   EXPECT_EQ(Lines(*entries), kNativeNames);
   EXPECT_EQ(kind.index(control), 0);
+
+  // The first entry is picked like any other.
+  session.User().Pick("LangSelector", "English").Pick("LangSelector", "Deutsch");
+  RunUser();
+  EXPECT_EQ(lexivar->CurrentLocale(), 0x407u);
 }
 
 TEST_F(Selector, ANewDesignLocaleIsMarkedAtDesignTimeOnly) {
