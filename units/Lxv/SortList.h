@@ -9,6 +9,8 @@
 
 namespace Lxv {
 
+// Owns its lines; the objects beside them are not owned (the lists of this
+// unit keep LCIDs there, as integers). The list's own sorted mode stays off.
 class TSortList : public platform::TStringList {
   LXV_CLASS(TSortList, platform::TStringList)
  public:
@@ -16,8 +18,11 @@ class TSortList : public platform::TStringList {
   // where the text belongs (false). Any other value on entry: on return the
   // object slot, as an integer, of the last line the search examined (0 for an
   // empty list).
+  // Raises nothing.
   bool SortFind(const std::string& text, int& index) const;
-  // Inserts before an equal line that SortFind reaches, so duplicates are kept.
+  // Inserts before an equal line that SortFind reaches, so duplicates are
+  // kept. OnChanging and OnChange fire around the insertion, as for any
+  // insertion into the list; an error their handlers raise reaches the caller.
   void SortInsert(const std::string& text, platform::TObject* object);
 };
 
