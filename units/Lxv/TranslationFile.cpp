@@ -90,14 +90,9 @@ void RefuseUnreadable(const TSortList& lines, std::size_t bytes, const std::stri
 }  // namespace
 
 void ReadTranslationLines(TSortList& lines, const std::string& fileName) {
-  std::string text = platform::ReadFileBytes(fileName, platform::kMaxTextFileBytes);
-  if (text.starts_with(kUtf8ByteOrderMark)) text.erase(0, kUtf8ByteOrderMark.size());
-  lines.SetText(text);
-  if (static_cast<std::size_t>(lines.Count()) > platform::kMaxTextFileLines) {
-    lines.Clear();
-    throw platform::EFOpenError("File \"" + fileName + "\" holds more than " +
-                                std::to_string(platform::kMaxTextFileLines) + " lines");
-  }
+  lines.LoadFromFile(fileName);
+  if (lines.Count() > 0 && lines.Strings(0).starts_with(kUtf8ByteOrderMark))
+    lines.SetStrings(0, lines.Strings(0).substr(kUtf8ByteOrderMark.size()));
 }
 
 // A line break would end the file's line there and make the rest a line of
