@@ -9,6 +9,7 @@
 #include "LxvEdit/LocaleEditor.h"
 #include "lxv/lexivar_env.h"
 #include "platform/forms/application.h"
+#include "platform/forms/list_controls.h"
 #include "platform/settings/reg_ini_file.h"
 #include "support/temp_dir.h"
 
@@ -454,6 +455,16 @@ TEST_F(LocaleEditorTest, AStartupChoiceIsAChangeAndEscapeRevertsTheFirstLine) {
   User().Click("BtnOK");
   EXPECT_EQ(Run(0x409, 0x407), mrOk);
   EXPECT_EQ(startupBack, 0x409);
+}
+
+TEST_F(LocaleEditorTest, OkRefillsTheAdoptedControl) {
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  lexivar->SetAdoptOn(list);
+  ASSERT_EQ(list->Items()->Count(), 2);
+  User().Pick("LocaleNotebook", kLocales).Pick("LangList", "French, France").Click("BtnCopyLang").Click("BtnOK");
+  EXPECT_TRUE(lexivar->ShowEditor());
+  EXPECT_EQ(list->Items()->Count(), 3);
 }
 
 // Two locales of one display name: every refill keeps the choices by LCID.

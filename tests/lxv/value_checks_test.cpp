@@ -20,6 +20,7 @@ TEST_F(ValueChecks, NumbersSeparatorsAndPicturesThatCannotWork) {
   // Letters inside quoted literal text are no fields; those after it are.
   EXPECT_EQ(Lxv::ValueProblem("_LONGTIMEFORMAT", "'um' HH:mm"), "");
   EXPECT_NE(Lxv::ValueProblem("_LONGTIMEFORMAT", "'HH:mm'"), "");
+  EXPECT_EQ(Lxv::ValueProblem("_SHORTTIMEFORMAT", "a/p"), "");  // a marker is a field of the time
   EXPECT_EQ(Lxv::ValueProblem("_NATIVENAME", ""), "");  // no rule
 }
 
@@ -29,7 +30,10 @@ TEST_F(ValueChecks, APreviewNamesALocaleTheTableHolds) {
   for (const char* bad : {"xyz", "", "12 4"}) EXPECT_THROW(Lxv::PreviewLocale(bad), EConvertError) << bad;
   Lxv::TLexivar* lexivar = NewLexivar();
   lexivar->AddOrgProps(0x407, *lexivar->Translations());
-  EXPECT_EQ(Lxv::LocalePreview(*lexivar, "407").size(), 6u);
+  const std::vector<std::string> preview = Lxv::LocalePreview(*lexivar, "407");
+  ASSERT_EQ(preview.size(), 6u);
+  EXPECT_EQ(preview[0], "short date  25.03.2024");
+  EXPECT_EQ(preview[2], "time        14:07:09");
   EXPECT_THROW(Lxv::LocalePreview(*lexivar, "40C"), EConvertError);
 }
 
