@@ -112,6 +112,18 @@ TEST_F(Catalogue, EachFailedQueryFallsBackByItself) {
   EXPECT_EQ(ValueOf(list, "00000407_THOUSANDSEPARATOR="), ".");
 }
 
+// The framework asks with a buffer of 255 bytes and reads up to the zero.
+TEST_F(Catalogue, AnswersAreTakenAsA255ByteBufferHoldsThem) {
+  locales.SetAnswer(0x407, LOCALE_SDAYNAME1, std::string(254, 'x'));
+  locales.SetAnswer(0x407, LOCALE_SDAYNAME1 + 1, std::string(255, 'y'));
+  locales.SetAnswer(0x407, LOCALE_SCURRENCY, std::string("EU\0R", 4));
+  TSortList list;
+  AddCatalogue(0x407, list);
+  EXPECT_EQ(ValueOf(list, "00000407_LONGDAYNAMES[1]="), std::string(254, 'x'));
+  EXPECT_EQ(ValueOf(list, "00000407_LONGDAYNAMES[2]="), "Tuesday");
+  EXPECT_EQ(ValueOf(list, "00000407_CURRENCYSTRING="), "EU");
+}
+
 TEST_F(Catalogue, TimeFormatsFollowLeadingZerosClockAndMarkerPosition) {
   struct Case {
     const char *leadingZero, *clock, *marker, *shortTime, *longTime;

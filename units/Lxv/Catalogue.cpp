@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,12 +19,13 @@ using namespace platform;
 namespace {
 
 constexpr std::size_t kCatalogueLines = 58;
-using TLineViews = std::array<std::string_view, kCatalogueLines>;
+constexpr std::size_t kAnswerBuffer = 255;  // the size the framework's catalogue queries with
+using TLines = std::array<std::string, kCatalogueLines>;
 
 // The order in which one locale's lines sort follows from their keys alone
 // (distinct, and none a prefix of another), so it is worked out once, from
 // the first locale's lines in production order.
-const std::array<int, kCatalogueLines>& SortedOrder(const TLineViews& lines) {
+const std::array<int, kCatalogueLines>& SortedOrder(const TLines& lines) {
   static const std::array<int, kCatalogueLines> order = [&lines] {
     std::array<int, kCatalogueLines> o{};
     std::iota(o.begin(), o.end(), 0);
@@ -36,24 +37,26 @@ const std::array<int, kCatalogueLines>& SortedOrder(const TLineViews& lines) {
   return order;
 }
 
-// Queries one locale into one buffer and collects its lines in production
-// order, all in one text; Flush puts them into the list where SortInsert
-// would.
+// Queries one locale and builds its lines in production
+// order, each in a string of its own size that moves into the list; Flush
+// puts them where SortInsert would.
 class TCatalogueWriter {
  public:
-  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {
-    text_.reserve(2048);
-  }
+  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {}
 
-  // The answer in the buffer (256 bytes, size 255), or the default when the
-  // query fails.
-  std::string_view Answer(LCTYPE type, std::string_view fallback) {
-    if (GetLocaleInfoA(lcid_, type, buffer_, 255) == 0) return fallback;
-    return std::string_view(buffer_, strnlen(buffer_, sizeof buffer_));
+  // The answer as a 256-byte buffer of size 255 receives it (up to its first
+  // zero), or the default where that query fails. Read in place: the
+  // provider keeps its answers.
+  std::string_view Answer(LCTYPE type, std::string_view fallback) const {
+    const std::optional<std::string_view> answer = LocaleInfoView(lcid_, type);
+    if (!answer || answer->size() >= kAnswerBuffer) return fallback;
+    return answer->substr(0, answer->find('\0'));
   }
 
   void Insert(std::string_view key, std::string_view value) {
-    ends_[count_++] = text_.append(prefix_).append(key).append(value).size();
+    std::string& line = lines_[count_++];
+    line.reserve(prefix_.size() + key.size() + value.size());
+    line.append(prefix_).append(key).append(value);
   }
 
   // A locale new to a list in byte order: its lines, all distinct and all
@@ -65,18 +68,15 @@ class TCatalogueWriter {
   // production order.
   void Flush() {
     TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
-    TLineViews lines;
-    for (std::size_t k = 0, begin = 0; k < kCatalogueLines; begin = ends_[k++])
-      lines[k] = std::string_view(text_).substr(begin, ends_[k] - begin);
     int at = -1;
     list_.SortFind(prefix_, at);
     if (!list_.InByteOrder() || (at < list_.Count() && list_.Strings(at).starts_with(prefix_))) {
-      for (std::string_view line : lines) list_.SortInsert(std::string(line), object);
+      for (std::string& line : lines_) list_.SortInsert(std::move(line), object);
       return;
     }
-    TLineViews run;
-    const std::array<int, kCatalogueLines>& order = SortedOrder(lines);
-    for (std::size_t k = 0; k < kCatalogueLines; ++k) run[k] = lines[static_cast<std::size_t>(order[k])];
+    TLines run;
+    const std::array<int, kCatalogueLines>& order = SortedOrder(lines_);
+    for (std::size_t k = 0; k < kCatalogueLines; ++k) run[k] = std::move(lines_[static_cast<std::size_t>(order[k])]);
     list_.InsertObjects(at, run, object);
   }
 
@@ -84,10 +84,8 @@ class TCatalogueWriter {
   LCID lcid_;
   TSortList& list_;
   std::string prefix_;
-  std::string text_;  // the lines one after the other
-  std::array<std::size_t, kCatalogueLines> ends_{};
+  TLines lines_;
   std::size_t count_ = 0;
-  char buffer_[256] = {};
 };
 
 // Built from the leading-zero, clock and marker-position answers.

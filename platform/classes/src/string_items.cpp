@@ -102,16 +102,15 @@ void TStringItems::Append(std::vector<std::string>&& texts) {
   }
 }
 
-void TStringItems::InsertRun(int index, std::span<const std::string_view> texts, TObject* object) {
+void TStringItems::InsertRun(int index, std::span<std::string> texts, TObject* object) {
   if (index < size_) {
-    for (std::string_view text : texts) Insert(index++, TStringItem{std::string(text), object});
+    for (std::string& text : texts) Insert(index++, TStringItem{std::move(text), object});
     return;
   }
-  for (std::string_view text : texts) {
-    if (descents_ != kUncounted && size_ > 0 && std::string_view(blocks_.back().items.back().Text).compare(text) > 0)
-      ++descents_;
+  for (std::string& text : texts) {
+    if (descents_ != kUncounted && size_ > 0 && blocks_.back().items.back().Text.compare(text) > 0) ++descents_;
     if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
-    blocks_.back().items.push_back(TStringItem{std::string(text), object});
+    blocks_.back().items.push_back(TStringItem{std::move(text), object});
     ++size_;
   }
 }

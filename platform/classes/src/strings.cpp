@@ -174,7 +174,7 @@ void TStringList::InsertBisected(int index, const std::string& text, TObject* ob
   Changed();
 }
 
-void TStringList::InsertObjects(int index, std::span<const std::string_view> lines, TObject* object) {
+void TStringList::InsertObjects(int index, std::span<std::string> lines, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() + 1);
   if (lines.empty()) return;

@@ -28,9 +28,7 @@ bool IsKnown(TLocaleProvider& provider, LCID locale) {
 
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
   if (size < 0 || (size > 0 && data == nullptr)) return 0;
-  TLocaleProvider& provider = CurrentLocaleProvider();
-  const std::optional<std::string_view> answer =
-      provider.LocaleInfo(Resolve(provider, locale), type & ~(LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP));
+  const std::optional<std::string_view> answer = LocaleInfoView(locale, type);
   if (!answer || answer->size() >= static_cast<std::size_t>(INT32_MAX)) return 0;
   const int needed = static_cast<int>(answer->size()) + 1;
   if (size == 0) return needed;
@@ -38,6 +36,11 @@ int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size) {
   std::memcpy(data, answer->data(), answer->size());
   data[answer->size()] = '\0';
   return needed;
+}
+
+std::optional<std::string_view> LocaleInfoView(LCID locale, LCTYPE type) {
+  TLocaleProvider& provider = CurrentLocaleProvider();
+  return provider.LocaleInfo(Resolve(provider, locale), type & ~(LOCALE_NOUSEROVERRIDE | LOCALE_USE_CP_ACP));
 }
 
 LCID GetUserDefaultLCID() { return CurrentLocaleProvider().UserDefaultLCID(); }

@@ -34,8 +34,8 @@ class TStringItems {
   void InsertBisected(int index, TStringItem item) { Place(index, std::move(item)); }
   // Moves the texts in after the last item, without objects.
   void Append(std::vector<std::string>&& texts);
-  // Copies the texts in as one run at index, each with `object`.
-  void InsertRun(int index, std::span<const std::string_view> texts, TObject* object);
+  // Moves the texts in as one run at index, each with `object`.
+  void InsertRun(int index, std::span<std::string> texts, TObject* object);
   void Erase(int index);
   void Clear();
   std::vector<TStringItem> TakeAll();

@@ -98,9 +98,9 @@ class TStringList : public TStrings {
   int AddObject(const std::string& text, TObject* object) override;
   void AddStrings(std::vector<std::string>&& lines) override;
   using TStrings::AddStrings;
-  // Inserts the lines as one run at index, each with `object`, as InsertObject
-  // one after the other would, with one change notice.
-  void InsertObjects(int index, std::span<const std::string_view> lines, TObject* object);
+  // Inserts the lines (moved from) as one run at index, each with `object`,
+  // as InsertObject one after the other would, with one change notice.
+  void InsertObjects(int index, std::span<std::string> lines, TObject* object);
   int IndexOf(std::string_view text) const override;
 
   // Sorted mode keeps the lines in the order of CompareText (CompareStr when

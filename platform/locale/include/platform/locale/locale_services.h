@@ -3,6 +3,8 @@
 // their Windows ANSI namesakes. Answers come from the installed locale
 // provider (locale_provider.h); by default that is the ICU-backed one.
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace platform {
 
@@ -70,6 +72,10 @@ inline constexpr DWORD LCID_ALTERNATE_SORTS = 4;
 // single-character settings (SLIST, SDECIMAL, STHOUSAND, SDATE, STIME) are
 // always one byte.
 int GetLocaleInfoA(LCID locale, LCTYPE type, char* data, int size);
+// The answer GetLocaleInfoA copies, without the copy (nullopt where it would
+// fail for want of the locale or the type). The text stays valid while the
+// provider in use lives.
+std::optional<std::string_view> LocaleInfoView(LCID locale, LCTYPE type);
 
 LCID GetUserDefaultLCID();
 LCID GetSystemDefaultLCID();
