@@ -56,11 +56,7 @@ void InsertAll(TSortList& lines, std::vector<std::string>& added) {
     return;
   }
   std::sort(added.begin(), added.end());
-  int at = 0;
-  for (const std::string& line : added) {
-    while (at < lines.Count() && lines.Strings(at).compare(line) < 0) ++at;
-    lines.InsertObject(at++, line, nullptr);
-  }
+  lines.MergeLines(added);
 }
 
 // Puts "KEY" + valuePart ("=VALUE", or empty) into the table in place of the

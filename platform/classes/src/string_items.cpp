@@ -115,6 +115,21 @@ void TStringItems::InsertRun(int index, std::span<std::string> texts, TObject* o
   }
 }
 
+void TStringItems::MergeAscending(std::span<std::string> texts) {
+  std::vector<TStringItem> old = TakeAll();
+  const auto put = [this](TStringItem&& item) {
+    if (blocks_.empty() || blocks_.back().items.size() >= kMaxBlock) OpenBlock();
+    blocks_.back().items.push_back(std::move(item));
+    ++size_;
+  };
+  auto next = old.begin();
+  for (std::string& text : texts) {
+    for (; next != old.end() && next->Text.compare(text) < 0; ++next) put(std::move(*next));
+    put(TStringItem{std::move(text), nullptr});
+  }
+  for (; next != old.end(); ++next) put(std::move(*next));
+}
+
 void TStringItems::Split(std::size_t b) {
   TBlock tail;
   tail.items.reserve(kMaxBlock + 1);

@@ -183,6 +183,17 @@ void TStringList::InsertObjects(int index, std::span<std::string> lines, TObject
   Changed();
 }
 
+void TStringList::MergeLines(std::span<std::string> lines) {
+  if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+  const auto descending = [](const std::string& a, const std::string& b) { return a.compare(b) > 0; };
+  if (!InByteOrder() || std::adjacent_find(lines.begin(), lines.end(), descending) != lines.end())
+    throw EStringListError("Lines to merge are not in byte order");
+  if (lines.empty()) return;
+  Changing();
+  items_.MergeAscending(lines);
+  Changed();
+}
+
 void TStringList::Delete(int index) {
   CheckIndex(index, Count());
   Changing();

@@ -2,6 +2,7 @@
 // block storage against a plain model.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <vector>
@@ -187,4 +188,39 @@ TEST(StringList, AddingABatchOfLinesKeepsOrderOrSortsAndNotifiesOnce) {
   sorted.SetSorted(true);
   sorted.AddStrings(std::vector<std::string>{"b", "a", "B"});
   EXPECT_EQ(sorted.Text(), "a\r\nb\r\n");  // duplicates ignored, sorted order
+}
+
+TEST(StringList, MergedLinesLandWhereTheFirstLineNotLessStandsAndOrderIsKept) {
+  std::mt19937 rng(11);
+  auto word = [&rng] { return std::string(1 + rng() % 3, static_cast<char>('a' + rng() % 4)); };
+  for (int round = 0; round < 50; ++round) {
+    std::vector<std::string> model(rng() % 400), added(rng() % 300);
+    for (std::string& line : model) line = word();
+    for (std::string& line : added) line = word();
+    std::sort(model.begin(), model.end());
+    std::sort(added.begin(), added.end());
+    TStringList list;
+    for (const std::string& line : model) list.Add(line);
+    for (const std::string& line : added) model.insert(std::lower_bound(model.begin(), model.end(), line), line);
+    int changes = 0;
+    list.OnChange = [&](TObject*) { ++changes; };
+    list.MergeLines(added);
+    ASSERT_EQ(list.Count(), static_cast<int>(model.size()));
+    for (int i = 0; i < list.Count(); ++i) ASSERT_EQ(list.Strings(i), model[static_cast<std::size_t>(i)]);
+    EXPECT_TRUE(list.InByteOrder());
+    EXPECT_EQ(changes, added.empty() ? 0 : 1);
+    list.Add("a");  // the order is still counted after the merge
+    EXPECT_EQ(list.InByteOrder(), model.empty() || model.back() <= "a");
+  }
+  TStringList unordered;
+  unordered.Add("b");
+  unordered.Add("a");
+  std::vector<std::string> lines{"c"};
+  EXPECT_THROW(unordered.MergeLines(lines), EStringListError);
+  TStringList ordered;
+  ordered.Add("a");
+  std::vector<std::string> descending{"c", "b"};
+  EXPECT_THROW(ordered.MergeLines(descending), EStringListError);
+  EXPECT_EQ(ordered.Text(), "a\r\n");
+  EXPECT_EQ(descending[0], "c");
 }

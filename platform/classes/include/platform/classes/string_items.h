@@ -36,6 +36,9 @@ class TStringItems {
   void Append(std::vector<std::string>&& texts);
   // Moves the texts in as one run at index, each with `object`.
   void InsertRun(int index, std::span<std::string> texts, TObject* object);
+  // Items and texts both ascending: each text, without object, goes before
+  // the first item not less than it.
+  void MergeAscending(std::span<std::string> texts);
   void Erase(int index);
   void Clear();
   std::vector<TStringItem> TakeAll();

@@ -101,6 +101,11 @@ class TStringList : public TStrings {
   // Inserts the lines (moved from) as one run at index, each with `object`,
   // as InsertObject one after the other would, with one change notice.
   void InsertObjects(int index, std::span<std::string> lines, TObject* object);
+  // Into a list in byte order (InByteOrder), lines in ascending byte order
+  // (moved from), without objects: each goes before the first line not less
+  // than it, in one pass, with one change notice. Raises EStringListError,
+  // changing nothing, when either is out of order or the list is sorted.
+  void MergeLines(std::span<std::string> lines);
   int IndexOf(std::string_view text) const override;
 
   // Sorted mode keeps the lines in the order of CompareText (CompareStr when
