@@ -1,13 +1,14 @@
 # Installs the packages and their platform libraries as the CMake package
 # "Lexivar", so that an application can find_package(Lexivar) and link
-# Lexivar::LxvD3, Lexivar::Lxvc3 or Lexivar::LxvD4.
+# Lexivar::LxvD3, Lexivar::Lxvc3 or Lexivar::LxvD4, with Lexivar::Windows for
+# real windows and lxv_add_form_resource run by the installed formconv.
 include(CMakePackageConfigHelpers)
 
 set(LXV_INSTALL_TARGETS)
 foreach(gen IN LISTS LXV_GENERATIONS)
   list(APPEND LXV_INSTALL_TARGETS lxvplatform${gen})
 endforeach()
-list(APPEND LXV_INSTALL_TARGETS ${LXV_PACKAGES})
+list(APPEND LXV_INSTALL_TARGETS ${LXV_PACKAGES} lxvwindows)
 
 # A package loaded by path finds its platform library beside it.
 set_target_properties(${LXV_INSTALL_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
@@ -17,6 +18,8 @@ install(TARGETS ${LXV_INSTALL_TARGETS} EXPORT LexivarTargets
 foreach(dir IN LISTS LXV_PLATFORM_INCLUDE_DIRS)
   install(DIRECTORY ${dir}/platform DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lexivar)
 endforeach()
+# The windowing back end's header, which the platform libraries leave out.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/platform/fltk/include/platform DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lexivar)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/units/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/lexivar
   FILES_MATCHING PATTERN "*.h")
 install(EXPORT LexivarTargets NAMESPACE Lexivar::
@@ -28,4 +31,6 @@ configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/LexivarConfig.cmake.in
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/LexivarConfigVersion.cmake
   COMPATIBILITY SameMinorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/LexivarConfig.cmake ${CMAKE_BINARY_DIR}/LexivarConfigVersion.cmake
+  ${CMAKE_SOURCE_DIR}/cmake/LexivarToolkit.cmake ${CMAKE_SOURCE_DIR}/cmake/FormResource.cmake
+  ${CMAKE_SOURCE_DIR}/cmake/EmbedFormResource.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Lexivar)

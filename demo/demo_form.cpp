@@ -10,8 +10,7 @@
 #include "platform/forms/menus.h"
 #include "platform/forms/snapshot.h"
 #include "platform/forms/std_controls.h"
-#include "platform/rtti/class_registry.h"
-#include "platform/rtti/published.h"
+#include "platform/rtti/register_class.h"
 #include "platform/settings/reg_ini_file.h"
 
 #include <cstdio>
@@ -19,15 +18,9 @@
 
 using namespace platform;
 
-TClass TDemoForm::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TDemoForm>("TDemoForm")
-      .Method("FormCreate", &TDemoForm::FormCreate)
-      .Method("Lexivar1Translated", &TDemoForm::Lexivar1Translated)
-      .Method("Lexivar2Translated", &TDemoForm::Lexivar2Translated)
-      .Method("MnuAboutClick", &TDemoForm::MnuAboutClick)
-      .Build();
-  return &info;
-}
+LXV_REGISTER_CLASS(TDemoForm,
+    LXV_METHOD(FormCreate) LXV_METHOD(Lexivar1Translated) LXV_METHOD(Lexivar2Translated)
+    LXV_METHOD(MnuAboutClick));
 
 TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) { InitFromResource(); }
 
@@ -124,12 +117,7 @@ std::string TDemoForm::Labels() const {
   return out;
 }
 
-namespace {
-const bool kRegistered = (RegisterClass(TDemoForm::StaticClass()), true);
-}  // namespace
-
 void ShowDemoForm() {
-  (void)kRegistered;
   Application().SetTitle("Lexivar demo");
   TOwned<TDemoForm> form(new TDemoForm(nullptr));
   form->ShowModal();
@@ -145,7 +133,6 @@ std::string Marked(const TMenuItem& menu) {
 }  // namespace
 
 void RunDemoForm(std::ostream& out) {
-  (void)kRegistered;
   Application().SetTitle("Lexivar demo");
   TOwned<TDemoForm> form(new TDemoForm(nullptr));
   auto* language = As<TMenuItem>(form->FindComponent("MnuLanguage"));

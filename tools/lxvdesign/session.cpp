@@ -188,8 +188,10 @@ void TDesignSession::Open(const TArgs& args) {
   auto* form = static_cast<TForm*>(TComponent::Construct(TForm::StaticClass(), &Application(), {csDesigning}));
   try {
     // The form's code is not here: its events keep their handlers' names.
-    TMemoryStream stream{FormContentToBinary(ReadFileBytes(args[0], kMaxFormFileBytes))};
+    TSourcePositions positions;
+    TMemoryStream stream{FormContentToBinary(ReadFileBytes(args[0], kMaxFormFileBytes), positions)};
     TReader reader(stream);
+    reader.SetSourcePositions(&positions);
     reader.DesignTime = true;
     reader.ReadRootComponent(form);
   } catch (...) {

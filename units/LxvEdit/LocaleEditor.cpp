@@ -9,8 +9,7 @@
 #include "Lxv/TableLine.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
-#include "platform/rtti/class_registry.h"
-#include "platform/rtti/published.h"
+#include "platform/rtti/register_class.h"
 #include "platform/settings/reg_ini_file.h"
 
 namespace LxvEdit {
@@ -20,77 +19,26 @@ using Lxv::HexToInt;
 
 TOwned<TStringList> EnumeratedLocales;
 
-TClass TLocaleEditor::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TLocaleEditor>("TLocaleEditor")
-      .Field("BtnOK", &TLocaleEditor::BtnOK)
-      .Field("BtnCancel", &TLocaleEditor::BtnCancel)
-      .Field("LocaleNotebook", &TLocaleEditor::LocaleNotebook)
-      .Field("CkxMove", &TLocaleEditor::CkxMove)
-      .Field("GroupEditFont", &TLocaleEditor::GroupEditFont)
-      .Field("LblEditFont", &TLocaleEditor::LblEditFont)
-      .Field("BtnEditFont", &TLocaleEditor::BtnEditFont)
-      .Field("GroupDisplayFont", &TLocaleEditor::GroupDisplayFont)
-      .Field("LblDisplayFont", &TLocaleEditor::LblDisplayFont)
-      .Field("BtnDisplayFont", &TLocaleEditor::BtnDisplayFont)
-      .Field("LblLoad", &TLocaleEditor::LblLoad)
-      .Field("LblSave", &TLocaleEditor::LblSave)
-      .Field("BtnLoad", &TLocaleEditor::BtnLoad)
-      .Field("BtnSave", &TLocaleEditor::BtnSave)
-      .Field("LblResList", &TLocaleEditor::LblResList)
-      .Field("PropList", &TLocaleEditor::PropList)
-      .Field("LblTranslation", &TLocaleEditor::LblTranslation)
-      .Field("EdtTranslation", &TLocaleEditor::EdtTranslation)
-      .Field("FontDialog1", &TLocaleEditor::FontDialog1)
-      .Field("OpenDialog1", &TLocaleEditor::OpenDialog1)
-      .Field("SaveDialog1", &TLocaleEditor::SaveDialog1)
-      .Field("Bevel5", &TLocaleEditor::Bevel5)
-      .Field("LblLang", &TLocaleEditor::LblLang)
-      .Field("CbxLang", &TLocaleEditor::CbxLang)
-      .Field("LblLangListInApp", &TLocaleEditor::LblLangListInApp)
-      .Field("LblLangList", &TLocaleEditor::LblLangList)
-      .Field("LangList", &TLocaleEditor::LangList)
-      .Field("LangListInApp", &TLocaleEditor::LangListInApp)
-      .Field("BtnCopyLang", &TLocaleEditor::BtnCopyLang)
-      .Field("BtnRemoveLang", &TLocaleEditor::BtnRemoveLang)
-      .Field("BtnUserLang", &TLocaleEditor::BtnUserLang)
-      .Field("EdtLocaleList", &TLocaleEditor::EdtLocaleList)
-      .Field("BtnSelLocale", &TLocaleEditor::BtnSelLocale)
-      .Field("LblLocaleList", &TLocaleEditor::LblLocaleList)
-      .Field("BtnSetDefault", &TLocaleEditor::BtnSetDefault)
-      .Field("BtnSetStartup", &TLocaleEditor::BtnSetStartup)
-      .Field("LblProp", &TLocaleEditor::LblProp)
-      .Field("DescList", &TLocaleEditor::DescList)
-      .Method("FormShow", &TLocaleEditor::FormShow)
-      .Method("PropListClick", &TLocaleEditor::PropListClick)
-      .Method("BtnEditFontClick", &TLocaleEditor::BtnEditFontClick)
-      .Method("BtnDisplayFontClick", &TLocaleEditor::BtnDisplayFontClick)
-      .Method("BtnCancelClick", &TLocaleEditor::BtnCancelClick)
-      .Method("FormCreate", &TLocaleEditor::FormCreate)
-      .Method("FormDestroy", &TLocaleEditor::FormDestroy)
-      .Method("EdtTranslationKeyDown", &TLocaleEditor::EdtTranslationKeyDown)
-      .Method("BtnOKClick", &TLocaleEditor::BtnOKClick)
-      .Method("BtnLoadClick", &TLocaleEditor::BtnLoadClick)
-      .Method("EdtTranslationExit", &TLocaleEditor::EdtTranslationExit)
-      .Method("CkxMoveClick", &TLocaleEditor::CkxMoveClick)
-      .Method("BtnSaveClick", &TLocaleEditor::BtnSaveClick)
-      .Method("LangListClick", &TLocaleEditor::LangListClick)
-      .Method("LangListInAppClick", &TLocaleEditor::LangListInAppClick)
-      .Method("BtnCopyLangClick", &TLocaleEditor::BtnCopyLangClick)
-      .Method("BtnRemoveLangClick", &TLocaleEditor::BtnRemoveLangClick)
-      .Method("CbxLangChange", &TLocaleEditor::CbxLangChange)
-      .Method("EdtLocaleListChange", &TLocaleEditor::EdtLocaleListChange)
-      .Method("BtnSelLocaleClick", &TLocaleEditor::BtnSelLocaleClick)
-      .Method("BtnSetStartupClick", &TLocaleEditor::BtnSetStartupClick)
-      .Method("BtnSetDefaultClick", &TLocaleEditor::BtnSetDefaultClick)
-      .Method("EdtLocaleListExit", &TLocaleEditor::EdtLocaleListExit)
-      .Method("BtnUserLangClick", &TLocaleEditor::BtnUserLangClick)
-      .Build();
-  return &info;
-}
+LXV_REGISTER_CLASS(TLocaleEditor,
+    LXV_FIELD(BtnOK) LXV_FIELD(BtnCancel) LXV_FIELD(LocaleNotebook) LXV_FIELD(CkxMove)
+    LXV_FIELD(GroupEditFont) LXV_FIELD(LblEditFont) LXV_FIELD(BtnEditFont) LXV_FIELD(GroupDisplayFont)
+    LXV_FIELD(LblDisplayFont) LXV_FIELD(BtnDisplayFont) LXV_FIELD(LblLoad) LXV_FIELD(LblSave)
+    LXV_FIELD(BtnLoad) LXV_FIELD(BtnSave) LXV_FIELD(LblResList) LXV_FIELD(PropList) LXV_FIELD(LblTranslation)
+    LXV_FIELD(EdtTranslation) LXV_FIELD(FontDialog1) LXV_FIELD(OpenDialog1) LXV_FIELD(SaveDialog1)
+    LXV_FIELD(Bevel5) LXV_FIELD(LblLang) LXV_FIELD(CbxLang) LXV_FIELD(LblLangListInApp) LXV_FIELD(LblLangList)
+    LXV_FIELD(LangList) LXV_FIELD(LangListInApp) LXV_FIELD(BtnCopyLang) LXV_FIELD(BtnRemoveLang)
+    LXV_FIELD(BtnUserLang) LXV_FIELD(EdtLocaleList) LXV_FIELD(BtnSelLocale) LXV_FIELD(LblLocaleList)
+    LXV_FIELD(BtnSetDefault) LXV_FIELD(BtnSetStartup) LXV_FIELD(LblProp) LXV_FIELD(DescList)
+    LXV_METHOD(FormShow) LXV_METHOD(PropListClick) LXV_METHOD(BtnEditFontClick)
+    LXV_METHOD(BtnDisplayFontClick) LXV_METHOD(BtnCancelClick) LXV_METHOD(FormCreate) LXV_METHOD(FormDestroy)
+    LXV_METHOD(EdtTranslationKeyDown) LXV_METHOD(BtnOKClick) LXV_METHOD(BtnLoadClick)
+    LXV_METHOD(EdtTranslationExit) LXV_METHOD(CkxMoveClick) LXV_METHOD(BtnSaveClick) LXV_METHOD(LangListClick)
+    LXV_METHOD(LangListInAppClick) LXV_METHOD(BtnCopyLangClick) LXV_METHOD(BtnRemoveLangClick)
+    LXV_METHOD(CbxLangChange) LXV_METHOD(EdtLocaleListChange) LXV_METHOD(BtnSelLocaleClick)
+    LXV_METHOD(BtnSetStartupClick) LXV_METHOD(BtnSetDefaultClick) LXV_METHOD(EdtLocaleListExit)
+    LXV_METHOD(BtnUserLangClick));
 
 namespace {
-const bool kRegistered = (RegisterClass(TLocaleEditor::StaticClass()), true);
-
 const char* const kSettingsKey = "Software\\Korvane";
 const char* const kSection = "Lexivar";
 

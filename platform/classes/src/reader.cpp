@@ -101,7 +101,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root, TComponent* ownerOfNew)
   if (root == nullptr) {
     TClass cls = GetClass(header.ClassName);
     if (cls == nullptr || !cls->IsComponent || !cls->Construct)
-      throw EClassNotFound("Class " + header.ClassName + " not found at offset " + std::to_string(headerAt));
+      throw EClassNotFound("Class " + header.ClassName + " not found at " + PositionName(headerAt));
     newRoot = TComponent::Construct(cls, ownerOfNew, TComponentState{csLoading});
     root = newRoot;
   }
@@ -170,7 +170,7 @@ void TReader::SetField(TComponent* child, std::int64_t at) {
 TComponent* TReader::CreateChild(const TObjectHeader& header, std::int64_t at) {
   TClass cls = GetClass(header.ClassName);
   if (cls == nullptr) {
-    throw EClassNotFound("Class " + header.ClassName + " not found at offset " + std::to_string(at));
+    throw EClassNotFound("Class " + header.ClassName + " not found at " + PositionName(at));
   }
   if (!cls->IsComponent || !cls->Construct) ReadErrorAt("Class " + header.ClassName + " is not a component class", at);
   auto* child = static_cast<TComponent*>(cls->Construct(Root()));
@@ -347,7 +347,7 @@ void TReader::ReadReference(TPersistent* instance, const TPropInfo& prop, const 
     return;
   }
   const std::int64_t at = Offset();
-  fixups_.push_back({instance, &prop, ReadIdent(), where + " (offset " + std::to_string(at) + ")"});
+  fixups_.push_back({instance, &prop, ReadIdent(), where + " (" + PositionName(at) + ")"});
 }
 
 TComponent* TReader::FindReference(const std::string& name) const {

@@ -108,4 +108,9 @@ std::string FormContentToBinary(std::string_view content, int generation) {
   return {};
 }
 
+std::string FormContentToBinary(std::string_view content, TSourcePositions& positions, int generation) {
+  if (TestFormFormat(content) != TFormFormat::Text) return FormContentToBinary(content, generation);
+  return EncodeBinaryForm(ParseFormText(content, generation), content, positions, generation);
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/form_files/form_document.h"
 #include "platform/streaming/binary_reader.h"
 #include "platform/streaming/binary_writer.h"
+#include "platform/streaming/source_positions.h"
 #include "platform/streaming/streams.h"
 
 namespace platform {
@@ -23,12 +24,58 @@ std::vector<TFormProperty> ReadPropertyList(TBinaryReader& reader) {
   return properties;
 }
 
-void WritePropertyList(TBinaryWriter& writer, const std::vector<TFormProperty>& properties) {
+// Notes where each part of a document parsed from text begins in the stream
+// being written; does nothing without positions to fill.
+struct TMarker {
+  TStream* Stream = nullptr;
+  TTextCursor* Cursor = nullptr;
+  TSourcePositions* Positions = nullptr;
+  void operator()(std::size_t textAt) const {
+    if (Positions != nullptr && textAt != kNotFromText) Positions->Mark(Stream->Position(), Cursor->At(textAt));
+  }
+};
+
+void WriteValue(TBinaryWriter& writer, const TFormValue& v, const TMarker& mark);
+
+void WritePropertyList(TBinaryWriter& writer, const std::vector<TFormProperty>& properties, const TMarker& mark) {
   for (const TFormProperty& p : properties) {
+    mark(p.TextAt);
     writer.WriteStr(p.Name);
-    WriteFormValue(writer, p.Value);
+    WriteValue(writer, p.Value, mark);
   }
   writer.WriteListEnd();
+}
+
+void WriteValue(TBinaryWriter& writer, const TFormValue& v, const TMarker& mark) {
+  mark(v.TextAt);
+  writer.WriteStoredValue(v);
+  if (v.Type == vaList) {
+    for (const TFormValue& item : v.List) WriteValue(writer, item, mark);
+    writer.WriteListEnd();
+  } else if (v.Type == vaCollection) {
+    for (const TFormItem& item : v.Items) {
+      if (item.Order) writer.WriteInteger(*item.Order);
+      writer.WriteListBegin();
+      WritePropertyList(writer, item.Properties, mark);
+    }
+    writer.WriteListEnd();
+  }
+}
+
+void WriteObject(TBinaryWriter& writer, const TFormObject& object, const TMarker& mark) {
+  mark(object.TextAt);
+  writer.WriteObjectHeader(object.Flags, object.Position ? &*object.Position : nullptr, object.ClassName, object.Name);
+  WritePropertyList(writer, object.Properties, mark);
+  for (const TFormObject& child : object.Children) WriteObject(writer, child, mark);
+  writer.WriteListEnd();
+}
+
+std::string Encode(const TFormObject& object, int generation, TTextCursor* cursor, TSourcePositions* positions) {
+  TMemoryStream stream;
+  TBinaryWriter writer(stream, generation);
+  writer.WriteSignature();
+  WriteObject(writer, object, TMarker{&stream, cursor, positions});
+  return stream.Data();
 }
 
 }  // namespace
@@ -76,34 +123,18 @@ TFormObject DecodeBinaryForm(std::string_view bytes, int generation) {
   return ReadFormObject(reader);
 }
 
-void WriteFormValue(TBinaryWriter& writer, const TFormValue& v) {
-  writer.WriteStoredValue(v);
-  if (v.Type == vaList) {
-    for (const TFormValue& item : v.List) WriteFormValue(writer, item);
-    writer.WriteListEnd();
-  } else if (v.Type == vaCollection) {
-    for (const TFormItem& item : v.Items) {
-      if (item.Order) writer.WriteInteger(*item.Order);
-      writer.WriteListBegin();
-      WritePropertyList(writer, item.Properties);
-    }
-    writer.WriteListEnd();
-  }
-}
+void WriteFormValue(TBinaryWriter& writer, const TFormValue& v) { WriteValue(writer, v, TMarker{}); }
 
-void WriteFormObject(TBinaryWriter& writer, const TFormObject& object) {
-  writer.WriteObjectHeader(object.Flags, object.Position ? &*object.Position : nullptr, object.ClassName, object.Name);
-  WritePropertyList(writer, object.Properties);
-  for (const TFormObject& child : object.Children) WriteFormObject(writer, child);
-  writer.WriteListEnd();
-}
+void WriteFormObject(TBinaryWriter& writer, const TFormObject& object) { WriteObject(writer, object, TMarker{}); }
 
 std::string EncodeBinaryForm(const TFormObject& object, int generation) {
-  TMemoryStream stream;
-  TBinaryWriter writer(stream, generation);
-  writer.WriteSignature();
-  WriteFormObject(writer, object);
-  return stream.Data();
+  return Encode(object, generation, nullptr, nullptr);
+}
+
+std::string EncodeBinaryForm(const TFormObject& object, std::string_view text, TSourcePositions& positions,
+                             int generation) {
+  TTextCursor cursor(text);
+  return Encode(object, generation, &cursor, &positions);
 }
 
 }  // namespace platform

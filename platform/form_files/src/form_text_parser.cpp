@@ -7,6 +7,7 @@
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/form_files/form_text.h"
+#include "platform/streaming/source_positions.h"
 #include "platform/base/text.h"
 
 namespace platform {
@@ -28,17 +29,9 @@ class TTextParser {
 
  private:
   [[noreturn]] void Error(const std::string& what) const {
-    std::size_t line = 1, column = 1;
-    for (std::size_t k = 0; k < i_ && k < s_.size(); ++k) {
-      if (s_[k] == '\n' || (s_[k] == '\r' && (k + 1 >= s_.size() || s_[k + 1] != '\n'))) {
-        ++line;
-        column = 1;
-      } else if (s_[k] != '\r') {
-        ++column;
-      }
-    }
-    throw EReadError("Form text error at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
-                     what);
+    const TTextPosition at = TTextCursor(s_).At(i_);
+    throw EReadError("Form text error at line " + std::to_string(at.Line) + ", column " + std::to_string(at.Column) +
+                     ": " + what);
   }
 
   char Peek() const { return i_ < s_.size() ? s_[i_] : '\0'; }
@@ -102,6 +95,8 @@ class TTextParser {
   TFormObject Object(int depth) {
     Nest(depth);
     TFormObject o;
+    SkipBlanks();
+    o.TextAt = i_;
     const std::string keyword = Ident();
     if (SameText(keyword, "inherited")) o.Flags = ffInherited;
     else if (SameText(keyword, "inline")) o.Flags = ffInline;
@@ -134,6 +129,7 @@ class TTextParser {
     SkipBlanks();
     if (!IsIdentStart(Peek())) Error("expected a property name, object or end but found " + Found());
     TFormProperty p;
+    p.TextAt = i_;
     p.Name = DottedName();
     if (p.Name.size() > 255) Error("property name longer than 255 characters");
     Expect('=');
@@ -150,6 +146,13 @@ class TTextParser {
 
   TFormValue Value(int depth) {
     SkipBlanks();
+    const std::size_t at = i_;
+    TFormValue v = ValueHere(depth);
+    v.TextAt = at;
+    return v;
+  }
+
+  TFormValue ValueHere(int depth) {
     const char c = Peek();
     if (c == '\'' || c == '#') return String();
     if (c == '-' || c == '$' || IsAsciiDigit(c)) return Number();

@@ -265,8 +265,10 @@ void TForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent
 }
 
 TComponent* ReadComponentFromContent(std::string_view content, TComponent* root, TComponent* ownerOfNew) {
-  TMemoryStream stream{FormContentToBinary(content)};
+  TSourcePositions positions;
+  TMemoryStream stream{FormContentToBinary(content, positions)};
   TReader reader(stream);
+  reader.SetSourcePositions(&positions);
   return reader.ReadRootComponent(root, ownerOfNew);
 }
 

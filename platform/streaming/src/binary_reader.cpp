@@ -30,7 +30,11 @@ TBinaryReader::~TBinaryReader() {
 }
 
 void TBinaryReader::ReadErrorAt(const std::string& what, std::int64_t offset) const {
-  throw EReadError(what + " at offset " + std::to_string(offset));
+  throw EReadError(what + " at " + PositionName(offset));
+}
+
+std::string TBinaryReader::PositionName(std::int64_t offset) const {
+  return positions_ != nullptr ? positions_->Name(offset) : "offset " + std::to_string(offset);
 }
 
 void TBinaryReader::Refill(std::size_t atLeast) {

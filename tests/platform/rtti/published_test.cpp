@@ -4,6 +4,7 @@
 #include "platform/classes/component.h"
 #include "platform/rtti/published.h"
 #include "platform/rtti/class_registry.h"
+#include "platform/rtti/register_class.h"
 #include "platform/classes/strings.h"
 
 using namespace platform;
@@ -178,4 +179,35 @@ TEST(Published, RegistryFindsClassesByNameAndConstructsThem) {
   EXPECT_EQ(owner->ComponentCount(), 1);
   UnRegisterClass(TDerived::StaticClass());
   EXPECT_EQ(GetClass("TDerived"), nullptr);
+}
+
+namespace {
+// Published and registered in the one statement a form's source file uses.
+class TOneLineForm : public TComponent {
+  LXV_CLASS(TOneLineForm, TComponent)
+ public:
+  using TComponent::TComponent;
+  void Clicked(TObject* sender) { lastSender = sender; }
+  TComponent* Part = nullptr;
+  TObject* lastSender = nullptr;
+};
+LXV_REGISTER_CLASS(TOneLineForm, LXV_FIELD(Part) LXV_METHOD(Clicked));
+}  // namespace
+
+TEST(Published, OneLineRegistrationPublishesFieldsAndMethodsAtLoad) {
+  ASSERT_EQ(GetClass("TOneLineForm"), TOneLineForm::StaticClass());
+  TClass cls = TOneLineForm::StaticClass();
+  EXPECT_EQ(cls->Name, "TOneLineForm");
+  EXPECT_EQ(cls->Parent, TComponent::StaticClass());
+  TOwned<TComponent> made(As<TComponent>(cls->Construct(nullptr)));
+  auto& form = *As<TOneLineForm>(made.get());
+  TOwned<TComponent> part(new TComponent(nullptr));
+  const TFieldInfo* field = cls->FindField("Part");
+  ASSERT_NE(field, nullptr);
+  field->Set(form, part.get());
+  EXPECT_EQ(form.Part, part.get());
+  const TMethodInfo* method = cls->FindMethod("Clicked");
+  ASSERT_NE(method, nullptr);
+  std::any_cast<std::function<void(TObject*)>>(method->Bind(form))(part.get());
+  EXPECT_EQ(form.lastSender, part.get());
 }

@@ -11,6 +11,7 @@
 namespace platform {
 
 class TStream;
+class TSourcePositions;
 
 // Text in the framework's layout: two blanks per level, CR LF line ends.
 std::string FormatFormText(const TFormObject& object);
@@ -43,6 +44,10 @@ void ObjectTextToResource(TStream& input, TStream& output, int generation = Host
 
 // A form file's content in any of the three formats as a binary form stream.
 std::string FormContentToBinary(std::string_view content, int generation = HostGeneration());
+// The same, marking for a text form where the stream's parts came from, so
+// that a reader of the stream names lines and columns in its errors.
+std::string FormContentToBinary(std::string_view content, TSourcePositions& positions,
+                                int generation = HostGeneration());
 
 // A form file's content in any of the three formats, decoded once: the
 // format it was in, the document, and the binary stream (a text form is

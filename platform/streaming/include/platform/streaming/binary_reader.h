@@ -2,7 +2,8 @@
 // TBinaryReader: the binary form format value by value, over a buffer filled
 // from a stream. The component reader walks objects on top of it; tools that
 // show or convert form data use it alone. Every malformed input raises
-// EReadError naming what was wrong and the stream offset where it was found.
+// EReadError naming what was wrong and the stream offset where it was found,
+// or the line and column of the text the stream was converted from.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "platform/base/host_generation.h"
+#include "platform/streaming/source_positions.h"
 #include "platform/streaming/value_types.h"
 
 namespace platform {
@@ -87,6 +89,11 @@ class TBinaryReader {
   std::int64_t Offset() const { return base_ + static_cast<std::int64_t>(pos_); }
   [[noreturn]] void ReadError(const std::string& what) const { ReadErrorAt(what, Offset()); }
   [[noreturn]] void ReadErrorAt(const std::string& what, std::int64_t offset) const;
+  // Errors name positions of this text instead of offsets; the positions
+  // must outlive the reader.
+  void SetSourcePositions(const TSourcePositions* positions) { positions_ = positions; }
+  // "offset N", or "line L, column C" of the text.
+  std::string PositionName(std::int64_t offset) const;
   // One more level of nesting for a scope; raises past the limit.
   class TNestingScope {
    public:
@@ -130,6 +137,7 @@ class TBinaryReader {
   std::int64_t base_ = 0;  // stream offset of buffer_[0]
   std::int64_t end_ = 0;   // stream size
   int depth_ = 0;
+  const TSourcePositions* positions_ = nullptr;
 };
 
 }  // namespace platform
