@@ -167,7 +167,8 @@ void TDesignSession::Design(TForm* form, const std::string& fileName) {
   lastClick_.reset();
   designer_->OnModified = [this](TObject*) { form_->DesignChanged(); };
   form->OnDesignClick = [this](TObject*, TComponent* component, TPoint at) { Clicked(*component, at); };
-  // A window with windows, nothing headless; its Visible stays as designed.
+  // With windows the form shows as one (its Visible stays as designed);
+  // headless peers hold nothing.
   form->CreatePeers();
 }
 
