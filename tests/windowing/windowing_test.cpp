@@ -548,6 +548,21 @@ TEST_F(WindowingTest, TheFormDesignedAnswersClicksAndIsRedrawnAfterEachChange) {
   run("delete Translator");
   EXPECT_NE(window->damage(), 0);
   EXPECT_EQ(form.DesignSelection(), nullptr);
+
+  // A menu given to the form brings its bar above the controls; clicks
+  // still find what they land on.
+  run("drop TMainMenu 240 160");
+  run("set Form1 Menu MainMenu1");
+  Application().ProcessMessages();
+  const Fl_Menu_Bar* bar = FindWidget<Fl_Menu_Bar>(*window);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(window->h(), form.ClientHeight() + bar->h());
+  EXPECT_EQ(WidgetOf(*button)->y(), button->Top() + bar->h());
+  out.str("");
+  InjectClick(*WidgetOf(*button));
+  EXPECT_EQ(form.DesignSelection(), button);
+  InjectClick(*window, 20, 5);
+  EXPECT_EQ(form.DesignSelection(), form.Menu());
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ class TFormWindow : public Fl_Double_Window, public TControlLink {
  private:
   static void Closed(Fl_Widget* widget, void*);
   int HandleDesigning(TForm& form, int event);
+  void FollowMenu(TForm& form);
   Fl_Menu_Bar* bar_ = nullptr;
   TMenuArray menu_;
   bool closeBoxRemoved_ = false;

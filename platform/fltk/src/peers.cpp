@@ -477,9 +477,33 @@ int TFormWindow::handle(int event) {
   return Fl_Double_Window::handle(event);
 }
 
+// A menu given to the form or taken from it after the window was made: the
+// bar comes or goes, and the window and the controls below it follow.
+void TFormWindow::FollowMenu(TForm& form) {
+  if ((form.Menu() != nullptr) == (bar_ != nullptr)) return;
+  if (bar_ == nullptr) {
+    begin();
+    bar_ = new Fl_Menu_Bar(0, 0, w(), kMenuBarHeight);
+    bar_->box(FL_FLAT_BOX);
+    end();
+    menu_ = TMenuArray();
+  } else {
+    remove(bar_);
+    Fl::delete_widget(bar_);
+    bar_ = nullptr;
+  }
+  if (form.BorderStyle() != bsSizeable && form.BorderStyle() != bsSizeToolWin) {
+    const int height = form.ClientHeight() + MenuBarHeight(form);
+    size_range(w(), height, w(), height);
+  }
+  PlaceWidget(form, *this);
+  redraw();
+}
+
 void TFormWindow::Sync() {
   TForm* form = Form();
   if (form == nullptr) return;
+  FollowMenu(*form);
   if (bar_ != nullptr) {
     bar_->resize(0, 0, w(), bar_->h());
     if (form->Menu() != nullptr) menu_.Build(*form->Menu()->Items());
