@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Remakes the pictures in docs/screenshots: the windowing tests, run on a
 # virtual display, take them (the demo after a switch to German, Japanese and
-# Russian, the About box, the editor's five pages).
+# Russian, the About box, the editor's five pages, a form designed in
+# lxvdesign).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

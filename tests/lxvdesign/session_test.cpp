@@ -89,6 +89,19 @@ TEST_F(DesignSessionTest, BadVerbIndexesAndLoneCoordinatesAreUsageErrors) {
   EXPECT_THAT(Run("components"), Not(HasSubstr("Lexivar2")));
 }
 
+// Headless no click happens: a drop without coordinates lands at 0,0.
+TEST_F(DesignSessionTest, ADropWithoutCoordinatesLandsAtTheOriginAndDeleteTakesItOff) {
+  Run("new");
+  Run("drop TButton");
+  Run("check Button1 Left 0");
+  Run("check Button1 Top 0");
+  Run("save " + Temp("deleted.txt") + " text");
+  EXPECT_EQ(Run("delete Button1"), "Deleted Button1\n");
+  Run("check modified yes");
+  EXPECT_THAT(Run("components"), Not(HasSubstr("Button1")));
+  EXPECT_THAT(ErrorOf("delete Form1"), HasSubstr("The form cannot be deleted"));
+}
+
 // The names of the handlers a form file assigns, in file order.
 std::vector<std::string> Handlers(const std::string& text) {
   static const std::regex handler(R"((On\w+) = (\w+))");

@@ -9,16 +9,21 @@
 #include <filesystem>
 #include <memory>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "Lxv/Lexivar.h"
 #include "Lxv/LocaleDesignator.h"
+#include "Lxv/LxvReg.h"
 #include "LxvEdit/LocaleEditor.h"
 #include "demo_form.h"
+#include "lxvdesign/session.h"
 #include "platform/base/clock.h"
 #include "platform/fltk/windowing.h"
 #include "platform/forms/application.h"
+#include "platform/forms/designing.h"
 #include "platform/forms/dialogs.h"
+#include "platform/forms/headless.h"
 #include "platform/forms/input.h"
 #include "platform/forms/menus.h"
 #include "platform/forms/notebook.h"
@@ -470,6 +475,94 @@ TEST_F(WindowingTest, KeysReachTheFocusedControlOrTheDialogButtons) {
   });
   EXPECT_EQ(form->ShowModal(), mrOk);
   EXPECT_EQ(order, (std::vector<std::string>{"exit edit", "enter memo", "memo changed"}));
+}
+
+// Runs the toolkit's loop until the window has drawn what it had to (a new
+// window first waits for the display to expose it); false when it did not.
+bool DrawnOut(Fl_Window& window) {
+  for (int i = 0; i < 100 && window.damage() != 0; ++i) Fl::wait(0.02);
+  return window.damage() == 0;
+}
+
+// lxvdesign's form as a window: a click selects what is under it and prints
+// its inspector rows, nothing on the form acts, a drop without coordinates
+// lands at the click, and a change the designer hears of is redrawn.
+TEST_F(WindowingTest, TheFormDesignedAnswersClicksAndIsRedrawnAfterEachChange) {
+  Lxv::Register();
+  lxvdesign::TDesignSession::RegisterStandardPage();
+  THeadlessBackEnd unused;  // no dialog meets the scripted user here
+  std::ostringstream out;
+  lxvdesign::TDesignSession session(out, unused.User());
+  const auto run = [&](const std::string& line) {
+    out.str("");
+    session.Run(line);
+    return out.str();
+  };
+  run(std::string("open ") + LXV_TEST_SOURCE_DIR + "/lxvdesign/selector_form.txt");
+  TForm& form = *session.Form();
+  auto* window = dynamic_cast<Fl_Window*>(WidgetOf(form));
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->shown());
+  EXPECT_FALSE(form.Visible());  // the property designed stays as stored
+
+  auto* button = As<TButton>(form.FindComponent("Button1"));
+  bool clicked = false;
+  button->OnClick = [&clicked](TObject*) { clicked = true; };
+  const std::string inspected = run("inspect Button1");
+  out.str("");
+  InjectClick(*WidgetOf(*button));
+  EXPECT_EQ(out.str(), inspected);
+  EXPECT_EQ(form.DesignSelection(), button);
+  EXPECT_FALSE(clicked);
+
+  // The bare surface: the form is inspected, and the next drop lands there.
+  out.str("");
+  InjectClick(*window, 180, 40);
+  EXPECT_EQ(out.str(), run("inspect Form1"));
+  run("drop TLabel");
+  auto* label = As<TLabel>(form.FindComponent("Label1"));
+  EXPECT_EQ((TPoint{label->Left(), label->Top()}), (TPoint{180, 40}));
+  EXPECT_EQ(WidgetOf(*label)->x(), 180);
+  EXPECT_EQ(WidgetOf(*label)->y(), 40);
+
+  // A component without a place of its own shows as an icon: dropping one
+  // leaves the window to redraw, and a click on it inspects it.
+  InjectClick(*window, 200, 120);
+  ASSERT_TRUE(DrawnOut(*window));
+  const TPicture before = PictureOfForm(form);
+  run("drop TLexivar");
+  EXPECT_NE(window->damage(), 0);
+  const TPicture after = PictureOfForm(form);
+  EXPECT_GT(Differing(before, after, 200, 120, kDesignIconSize, kDesignIconSize), 0.1);
+  out.str("");
+  InjectClick(*window, 210, 130);
+  EXPECT_EQ(out.str(), run("inspect Lexivar1"));
+
+  run("set Lexivar1 AdoptOn ListBox1");
+  run("set Label1 Caption \"Adopts ListBox1\"");
+  SavePicture(PictureOfForm(form), PicturePath("lxvdesign_form"));
+  ASSERT_TRUE(DrawnOut(*window));
+  run("set Lexivar1 Name Translator");  // the icon's caption
+  EXPECT_NE(window->damage(), 0);
+  ASSERT_TRUE(DrawnOut(*window));
+  run("delete Translator");
+  EXPECT_NE(window->damage(), 0);
+  EXPECT_EQ(form.DesignSelection(), nullptr);
+
+  // A menu given to the form brings its bar above the controls; clicks
+  // still find what they land on.
+  run("drop TMainMenu 240 160");
+  run("set Form1 Menu MainMenu1");
+  Application().ProcessMessages();
+  const Fl_Menu_Bar* bar = FindWidget<Fl_Menu_Bar>(*window);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(window->h(), form.ClientHeight() + bar->h());
+  EXPECT_EQ(WidgetOf(*button)->y(), button->Top() + bar->h());
+  out.str("");
+  InjectClick(*WidgetOf(*button));
+  EXPECT_EQ(form.DesignSelection(), button);
+  InjectClick(*window, 20, 5);
+  EXPECT_EQ(form.DesignSelection(), form.Menu());
 }
 
 }  // namespace

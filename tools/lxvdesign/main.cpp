@@ -2,7 +2,7 @@
 // registration, and designs one form at a time from commands given on the
 // command line, in a script file or typed at a prompt. Dialogs (the editors')
 // meet the scriptable user, or, with a display and no script, a person in
-// real windows (not with --headless).
+// real windows (not with --headless); then the form designed is a window too.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,39 @@ std::string UnreadableReason(const std::string& path) {
   return "";
 }
 
+#if LXVDESIGN_WINDOWS
+// Standard input read while the windows go on answering a person (clicks on
+// the form designed): the toolkit's loop runs until input arrives.
+class TWindowedInput : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    platform::RunWindowsUntilReadable(STDIN_FILENO);
+    ssize_t count = 0;
+    do {
+      count = ::read(STDIN_FILENO, buffer_, sizeof buffer_);
+    } while (count < 0 && errno == EINTR);
+    if (count <= 0) return traits_type::eof();
+    setg(buffer_, buffer_, buffer_ + count);
+    return traits_type::to_int_type(buffer_[0]);
+  }
+
+ private:
+  char buffer_[4096];
+};
+#endif
+
+bool RunStandardInput(lxvdesign::TDesignSession& session) {
+  const bool prompt = isatty(STDIN_FILENO) != 0;
+#if LXVDESIGN_WINDOWS
+  if (platform::WindowsInUse()) {
+    TWindowedInput buffer;
+    std::istream in(&buffer);
+    return RunLines(session, in, "stdin", prompt);
+  }
+#endif
+  return RunLines(session, std::cin, "stdin", prompt);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,7 +189,7 @@ int main(int argc, char** argv) {
     }
   }
   if (script == "-" || (script.empty() && commands.empty()))
-    return RunLines(session, std::cin, "stdin", isatty(STDIN_FILENO) != 0) ? 0 : 1;
+    return RunStandardInput(session) ? 0 : 1;
   if (script.empty()) {
     try {
       session.Finish();

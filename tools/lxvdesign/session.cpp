@@ -72,7 +72,9 @@ void TDesignSession::PrintHelp(std::ostream& out) {
          "  save FILE [text]           save the form (binary unless 'text')\n"
          "  palette                    the palette pages, their classes and bitmaps\n"
          "  drop CLASS [LEFT TOP]      put a component of a palette class on the form\n"
+         "                             (without them: at the last click on the form's window)\n"
          "  drop TMenuItem PARENT      add a menu item to a menu or to another item\n"
+         "  delete NAME                take a component off the form\n"
          "  show                       the form's snapshot\n"
          "  components                 the components of the form\n"
          "  inspect NAME               the inspector rows of a component\n"
@@ -139,7 +141,8 @@ void TDesignSession::RunCommand(const std::string& command, const TArgs& args) {
   if (command == "preview") return need(2, "preview NAME VARIANT"), Preview(args);
   if (command == "check-values") return need(1, "check-values NAME"), CheckValues(args);
   if (command == "components") return Components();
-  if (command == "inspect") return need(1, "inspect NAME"), Inspect(args);
+  if (command == "inspect") return need(1, "inspect NAME"), Inspect(Component(args[0]));
+  if (command == "delete") return need(1, "delete NAME"), Delete(args);
   if (command == "values") return need(2, "values NAME PROP"), Values(args);
   if (command == "set") return need(2, "set NAME PROP VALUE"), Set(args);
   if (command == "edit") return need(2, "edit NAME PROP"), Edit(args);
@@ -161,6 +164,19 @@ void TDesignSession::Design(TForm* form, const std::string& fileName) {
   form_ = form;
   designer_ = std::make_unique<TDesigner>(form);
   projectName_ = fileName;
+  lastClick_.reset();
+  designer_->OnModified = [this](TObject*) { form_->DesignChanged(); };
+  form->OnDesignClick = [this](TObject*, TComponent* component, TPoint at) { Clicked(*component, at); };
+  // With windows the form shows as one (its Visible stays as designed);
+  // headless peers hold nothing.
+  form->CreatePeers();
+}
+
+void TDesignSession::Clicked(TComponent& component, TPoint at) {
+  lastClick_ = at;
+  form_->SetDesignSelection(&component);
+  Inspect(component);
+  out_.flush();
 }
 
 void TDesignSession::CloseForm() {
@@ -236,8 +252,9 @@ void TDesignSession::Drop(const TArgs& args) {
   if (page == nullptr) throw Exception("No class " + args[0] + " on the palette");
   if (args.size() != 1 && args.size() != 3) throw Exception("Usage: drop CLASS [LEFT TOP] (both coordinates or none)");
   const TClass cls = GetClass(args[0]);
-  const int left = args.size() > 2 ? StrToInt(args[1]) : 0;
-  const int top = args.size() > 2 ? StrToInt(args[2]) : 0;
+  const TPoint at = lastClick_.value_or(TPoint{});
+  const int left = args.size() > 2 ? StrToInt(args[1]) : at.X;
+  const int top = args.size() > 2 ? StrToInt(args[2]) : at.Y;
   auto* component = static_cast<TComponent*>(cls->Construct(&form));
   try {
     component->SetName(designer_->UniqueName(cls->Name));
@@ -253,6 +270,7 @@ void TDesignSession::Drop(const TArgs& args) {
     component->Free();
     throw;
   }
+  form.SetDesignSelection(component);
   designer_->Modified();
   out_ << "Dropped " << component->Name() << ": " << cls->Name << " from page " << page->Name << "\n";
 }
@@ -284,8 +302,16 @@ void TDesignSession::Components() {
     out_ << "  " << form.Components(i)->Name() << ": " << form.Components(i)->ClassName() << "\n";
 }
 
-void TDesignSession::Inspect(const TArgs& args) {
+void TDesignSession::Delete(const TArgs& args) {
   TComponent& component = Component(args[0]);
+  if (&component == form_) throw Exception("The form cannot be deleted; new or open starts another");
+  const std::string name = component.Name();
+  component.Free();
+  designer_->Modified();
+  out_ << "Deleted " << name << "\n";
+}
+
+void TDesignSession::Inspect(TComponent& component) {
   out_ << component.Name() << ": " << component.ClassName() << "\n";
   for (const TPropInfo* prop : component.ClassType()->AllProperties()) {
     TOwned<TPropertyEditor> editor = CreatePropertyEditor(designer_.get(), {&component}, *prop);

@@ -1,10 +1,13 @@
 #pragma once
 // One design session: the form being designed, its designer, and the
 // commands that a person or a script gives. The environment's tool services
-// name the form's file as the open project.
+// name the form's file as the open project. The form shows as a window when
+// the back end has windows, redrawn on every change the designer is told
+// of; a click there selects a component and prints its inspector rows.
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,7 +52,10 @@ class TDesignSession : public platform::TToolServices {
   void Palette();
   void Drop(const TArgs& args);
   void Components();
-  void Inspect(const TArgs& args);
+  void Inspect(platform::TComponent& component);
+  void Delete(const TArgs& args);
+  // A person's click on the form's window: selects and inspects.
+  void Clicked(platform::TComponent& component, platform::TPoint at);
   void Values(const TArgs& args);
   void Set(const TArgs& args);
   void Edit(const TArgs& args);
@@ -76,6 +82,9 @@ class TDesignSession : public platform::TToolServices {
   platform::TForm* form_ = nullptr;  // owned by the application object
   std::unique_ptr<platform::TDesigner> designer_;
   std::string projectName_;
+  // Where the last click on the form's window was; a drop without
+  // coordinates lands there (at 0,0 before any click).
+  std::optional<platform::TPoint> lastClick_;
   platform::TToolServices* previousServices_;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/graphics.h"
 #include "peers.h"
+#include "platform/fltk/windowing.h"
 
 // The toolkit's headers last: they bring X11 and its macros (KeyPress, ...).
 #include <FL/Fl.H>
@@ -77,6 +78,19 @@ void SyncWindows() {
   const std::set<TFormWindow*> windows = TFormWindow::All();
   for (TFormWindow* window : windows)
     if (TFormWindow::All().count(window) != 0) window->Sync();
+}
+
+void RunWindowsUntilReadable(int fd) {
+  bool readable = false;
+  Fl::add_fd(fd, FL_READ, [](int, void* flag) { *static_cast<bool*>(flag) = true; }, &readable);
+  while (!readable) {
+    SyncWindows();
+    // Fl::wait() without a time returns at once while no window is shown,
+    // before it looked at the descriptor.
+    Fl::wait(0.1);
+    Application().RunQueuedWork();
+  }
+  Fl::remove_fd(fd, FL_READ);
 }
 
 void RunWindow(Fl_Window& window) {

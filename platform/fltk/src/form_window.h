@@ -16,6 +16,7 @@ class TFormWindow : public Fl_Double_Window, public TControlLink {
   TFormWindow(TForm& form, int menuHeight);
   ~TFormWindow() override;
   int handle(int event) override;
+  void draw() override;
   // Brings the menu bar and the focus in step with the form.
   void Sync();
   // Draws the whole window into the current drawing surface (a picture).
@@ -27,9 +28,15 @@ class TFormWindow : public Fl_Double_Window, public TControlLink {
 
  private:
   static void Closed(Fl_Widget* widget, void*);
+  int HandleDesigning(TForm& form, int event);
+  void FollowMenu(TForm& form);
   Fl_Menu_Bar* bar_ = nullptr;
   TMenuArray menu_;
   bool closeBoxRemoved_ = false;
 };
+
+// Draws over a designed form's controls its icons and the mark of its
+// selection (design_surface.cpp); `menuHeight` is the menu bar's.
+void DrawDesignSurface(TForm& form, int menuHeight);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 // the calls of input.h; it never changes the control's state itself.
 
 #include "form_window.h"
+#include "platform/forms/designing.h"
 #include "platform/forms/form.h"
 #include "platform/forms/input.h"
 #include "platform/forms/menus.h"
@@ -231,6 +232,10 @@ void ShowState(TControl& control, Fl_Widget& widget) {
   if (auto* edit = DynCast<TCustomEdit>(&control)) static_cast<Fl_Input_&>(widget).readonly(edit->ReadOnly());
 }
 
+// A form being designed shows while it has a window, whatever its Visible
+// (a property of the form designed, stored as set).
+bool Designed(const TForm* form) { return form != nullptr && form->HasState(csDesigning); }
+
 void ShowVisible(TControl& control, Fl_Widget& widget) {
   auto* form = DynCast<TForm>(&control);
   if (form != nullptr && form->Visible() && !static_cast<Fl_Window&>(widget).shown()) {
@@ -239,7 +244,7 @@ void ShowVisible(TControl& control, Fl_Widget& widget) {
     window.clear_modal_states();
     if (form->Modal()) window.set_modal();
   }
-  if (control.Visible()) {
+  if (control.Visible() || Designed(form)) {
     widget.show();
   } else {
     widget.hide();
@@ -323,7 +328,7 @@ std::unique_ptr<TPeer> MakePeer(TControl& control) {
                              TPeerChange::Selection, TPeerChange::Checked, TPeerChange::Enabled,
                              TPeerChange::Bounds})
     UpdateWidget(control, *widget, change);
-  if (form == nullptr || form->Visible()) ShowVisible(control, *widget);
+  if (form == nullptr || form->Visible() || Designed(form)) ShowVisible(control, *widget);
   return peer;
 }
 
@@ -346,6 +351,7 @@ void UpdateWidget(TControl& control, Fl_Widget& widget, TPeerChange change) {
     case TPeerChange::Items: UpdateListWidget(control, widget, change); return;
     case TPeerChange::Selection: return ShowSelection(control, widget);
     case TPeerChange::Checked: return ShowState(control, widget);
+    case TPeerChange::Design: return widget.redraw();
     case TPeerChange::Focus: case TPeerChange::Parent: return;
   }
 }
@@ -438,8 +444,31 @@ void TFormWindow::Closed(Fl_Widget* widget, void*) {
   if (TForm* form = static_cast<TFormWindow*>(widget)->Form()) Act([form] { UserClose(*form); });
 }
 
+// While the form is designed a click selects and nothing else acts: no
+// widget, key or menu of the window sees the input.
+int TFormWindow::HandleDesigning(TForm& form, int event) {
+  switch (event) {
+    case FL_PUSH: {
+      const TPoint at{Fl::event_x(), Fl::event_y() - MenuBarHeight(form)};
+      Act([&form, at] { UserDesignClick(form, at); });
+      return 1;
+    }
+    case FL_DRAG: case FL_RELEASE: case FL_MOUSEWHEEL: case FL_KEYBOARD: case FL_KEYUP: case FL_SHORTCUT:
+      return 1;
+    default:
+      return Fl_Double_Window::handle(event);
+  }
+}
+
+void TFormWindow::draw() {
+  Fl_Double_Window::draw();
+  if (TForm* form = Form(); form != nullptr && form->HasState(csDesigning))
+    DrawDesignSurface(*form, MenuBarHeight(*form));
+}
+
 int TFormWindow::handle(int event) {
   TForm* form = Form();
+  if (form != nullptr && form->HasState(csDesigning)) return HandleDesigning(*form, event);
   // A key comes as a shortcut when no widget of the window has the toolkit's
   // focus; it is the form's all the same.
   const bool focusHere = Fl::focus() != nullptr && Fl::focus()->window() == this;
@@ -448,9 +477,33 @@ int TFormWindow::handle(int event) {
   return Fl_Double_Window::handle(event);
 }
 
+// A menu given to the form or taken from it after the window was made: the
+// bar comes or goes, and the window and the controls below it follow.
+void TFormWindow::FollowMenu(TForm& form) {
+  if ((form.Menu() != nullptr) == (bar_ != nullptr)) return;
+  if (bar_ == nullptr) {
+    begin();
+    bar_ = new Fl_Menu_Bar(0, 0, w(), kMenuBarHeight);
+    bar_->box(FL_FLAT_BOX);
+    end();
+    menu_ = TMenuArray();
+  } else {
+    remove(bar_);
+    Fl::delete_widget(bar_);
+    bar_ = nullptr;
+  }
+  if (form.BorderStyle() != bsSizeable && form.BorderStyle() != bsSizeToolWin) {
+    const int height = form.ClientHeight() + MenuBarHeight(form);
+    size_range(w(), height, w(), height);
+  }
+  PlaceWidget(form, *this);
+  redraw();
+}
+
 void TFormWindow::Sync() {
   TForm* form = Form();
   if (form == nullptr) return;
+  FollowMenu(*form);
   if (bar_ != nullptr) {
     bar_->resize(0, 0, w(), bar_->h());
     if (form->Menu() != nullptr) menu_.Build(*form->Menu()->Items());

@@ -134,7 +134,7 @@ int TForm::TextHeight() const { return BackEnd().MeasureText(*Font(), "0").Heigh
 
 void TForm::SetMenu(TMainMenu* value) {
   if (value == menu_) return;
-  if (menu_ != nullptr) menu_->RemoveFreeNotification(this);
+  if (menu_ != nullptr && menu_ != designSelection_) menu_->RemoveFreeNotification(this);
   menu_ = value;
   if (value != nullptr) value->FreeNotification(this);
 }
@@ -142,6 +142,20 @@ void TForm::SetMenu(TMainMenu* value) {
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == opRemove && component == menu_) menu_ = nullptr;
+  if (operation == opRemove && component == designSelection_) {
+    designSelection_ = nullptr;
+    if (!HasState(csDestroying)) DesignChanged();
+  }
+}
+
+void TForm::SetDesignSelection(TComponent* component) {
+  if (component == designSelection_) return;
+  // The menu's link stays: the form follows its menu too.
+  if (designSelection_ != nullptr && designSelection_ != this && designSelection_ != menu_)
+    designSelection_->RemoveFreeNotification(this);
+  designSelection_ = component;
+  if (component != nullptr && component != this) component->FreeNotification(this);
+  DesignChanged();
 }
 
 void TForm::DefineProperties(TFiler& filer) {

@@ -24,6 +24,10 @@ bool UseWindowsWhenDisplayed(bool headless = false);
 // Whether the installed back end is the windowing one.
 bool WindowsInUse();
 
+// Runs the toolkit's loop, so that the windows answer a person, until the
+// file descriptor `fd` has input to read (or is at its end).
+void RunWindowsUntilReadable(int fd);
+
 // The widget that shows a control; nullptr while it has none.
 Fl_Widget* WidgetOf(const TControl& control);
 

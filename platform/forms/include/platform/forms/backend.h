@@ -18,8 +18,9 @@ class TControl;
 class TFont;
 class TForm;
 
-// What changed on a control whose peer must follow.
-enum class TPeerChange { Bounds, Text, Visible, Enabled, Font, Color, Items, Selection, Checked, Focus, Parent };
+// What changed on a control whose peer must follow. Design: what a form
+// being designed shows besides its controls (designing.h).
+enum class TPeerChange { Bounds, Text, Visible, Enabled, Font, Color, Items, Selection, Checked, Focus, Parent, Design };
 
 // The back end's state for one control; the control owns it.
 class TPeer {

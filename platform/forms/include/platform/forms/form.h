@@ -99,6 +99,17 @@ class TForm : public TWinControl {
   TNotifyEvent OnHide;
   TNotifyEvent OnShow;
 
+  // At design time (designing.h): the component the design environment
+  // selected, which the form's window marks, and the clicks a person makes
+  // on the window, with the component under the click and the point in
+  // client coordinates.
+  TComponent* DesignSelection() const { return designSelection_; }
+  void SetDesignSelection(TComponent* component);
+  // Something the window shows besides the controls changed (a component
+  // without a place of its own came, went or moved): the window redraws.
+  void DesignChanged() { Changed(TPeerChange::Design); }
+  TEvent<TObject*, TComponent*, TPoint> OnDesignClick;
+
   // Reads a form stream or file (any of the form formats) into this form.
   void LoadFromStream(TStream& stream);
   void LoadFromFile(const std::string& path);
@@ -137,6 +148,7 @@ class TForm : public TWinControl {
   bool autoScroll_ = true;
   int pixelsPerInch_;
   TMainMenu* menu_ = nullptr;
+  TComponent* designSelection_ = nullptr;
   TWinControl* active_ = nullptr;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
