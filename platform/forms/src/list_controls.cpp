@@ -123,23 +123,13 @@ TClass TListBox::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TListBox> b("TListBox");
     PublishBounds(b);
-    return b.Property("Color", &TListBox::Color, &TListBox::SetColor).Default(clWindow)
-            .Stored(&TListBox::IsColorStored).Idents(ColorIdents())
-        .Property("Enabled", &TListBox::Enabled, &TListBox::SetEnabled).Default(1)
-        .Property("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(1)
-        .Property("Font", &TListBox::Font, &TListBox::SetFont).Stored(&TListBox::IsFontStored)
+    PublishWinControlCommon(b, {.ParentColor = false});
+    return b.Property("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(1)
         .Property("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(0)
         .Property("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight)
         .Property("Items", &TListBox::Items, &TListBox::SetItems)
         .Property("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(0)
-        .Property("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(0)
-        .Property("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TListBox::ShowHint, &TListBox::SetShowHint).Stored(&TListBox::IsShowHintStored)
         .Property("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(0)
-        .Property("TabOrder", &TListBox::TabOrder, &TListBox::SetTabOrder).Default(-1)
-        .Property("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(1)
-        .Property("Visible", &TListBox::Visible, &TListBox::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnClick", &TListBox::OnClick)
         .Event<TNotifyEvent>("OnDblClick", &TListBox::OnDblClick)
         .Event<TNotifyEvent>("OnEnter", &TListBox::OnEnter)
@@ -249,24 +239,14 @@ TClass TComboBox::StaticClass() {
     TClassBuilder<TComboBox> b("TComboBox");
     PublishBounds(b);
     // Style comes first: it decides how the rest is read.
-    return b.Property("Style", &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDown)
-        .Property("Color", &TComboBox::Color, &TComboBox::SetColor).Default(clWindow)
-            .Stored(&TComboBox::IsColorStored).Idents(ColorIdents())
-        .Property("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8)
-        .Property("Enabled", &TComboBox::Enabled, &TComboBox::SetEnabled).Default(1)
-        .Property("Font", &TComboBox::Font, &TComboBox::SetFont).Stored(&TComboBox::IsFontStored)
+    b.Property("Style", &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDown);
+    PublishWinControlCommon(b, {.ParentColor = false});
+    return b.Property("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8)
         .Property("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight)
         .Property("Items", &TComboBox::Items, &TComboBox::SetItems)
         .Property("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0)
-        .Property("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(0)
-        .Property("ParentFont", &TComboBox::ParentFont, &TComboBox::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TComboBox::ParentShowHint, &TComboBox::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TComboBox::ShowHint, &TComboBox::SetShowHint).Stored(&TComboBox::IsShowHintStored)
         .Property("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(0)
-        .Property("TabOrder", &TComboBox::TabOrder, &TComboBox::SetTabOrder).Default(-1)
-        .Property("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(1)
         .Property("Text", &TComboBox::Text, &TComboBox::SetText)
-        .Property("Visible", &TComboBox::Visible, &TComboBox::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnChange", &TComboBox::OnChange)
         .Event<TNotifyEvent>("OnClick", &TComboBox::OnClick)
         .Event<TNotifyEvent>("OnDropDown", &TComboBox::OnDropDown)
@@ -335,21 +315,10 @@ TClass TRadioGroup::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TRadioGroup> b("TRadioGroup");
     PublishBounds(b);
-    return b.Property("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption)
-        .Property("Color", &TRadioGroup::Color, &TRadioGroup::SetColor).Stored(&TRadioGroup::IsColorStored)
-            .Idents(ColorIdents())
-        .Property("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1)
-        .Property("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled).Default(1)
-        .Property("Font", &TRadioGroup::Font, &TRadioGroup::SetFont).Stored(&TRadioGroup::IsFontStored)
+    PublishWinControlCommon(b, {.Caption = true});
+    return b.Property("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1)
         .Property("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1)
         .Property("Items", &TRadioGroup::Items, &TRadioGroup::SetItems)
-        .Property("ParentColor", &TRadioGroup::ParentColor, &TRadioGroup::SetParentColor).Default(1)
-        .Property("ParentFont", &TRadioGroup::ParentFont, &TRadioGroup::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TRadioGroup::ParentShowHint, &TRadioGroup::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint).Stored(&TRadioGroup::IsShowHintStored)
-        .Property("TabOrder", &TRadioGroup::TabOrder, &TRadioGroup::SetTabOrder).Default(-1)
-        .Property("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop).Default(1)
-        .Property("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnClick", &TRadioGroup::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TRadioGroup::OnEnter)
         .Event<TNotifyEvent>("OnExit", &TRadioGroup::OnExit)
@@ -399,13 +368,9 @@ TClass TTabSet::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TTabSet> b("TTabSet");
     PublishBounds(b);
-    return b.Property("Enabled", &TTabSet::Enabled, &TTabSet::SetEnabled).Default(1)
-        .Property("Font", &TTabSet::Font, &TTabSet::SetFont).Stored(&TTabSet::IsFontStored)
-        .Property("ParentShowHint", &TTabSet::ParentShowHint, &TTabSet::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TTabSet::ShowHint, &TTabSet::SetShowHint).Stored(&TTabSet::IsShowHintStored)
-        .Property("Tabs", &TTabSet::Tabs, &TTabSet::SetTabs)
+    PublishWinControlCommon(b, {.Color = false, .ParentFont = false, .TabOrder = false, .TabStop = false});
+    return b.Property("Tabs", &TTabSet::Tabs, &TTabSet::SetTabs)
         .Property("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex).Default(-1)
-        .Property("Visible", &TTabSet::Visible, &TTabSet::SetVisible).Default(1)
         .Event("OnChange", &TTabSet::OnChange)
         .Event<TNotifyEvent>("OnClick", &TTabSet::OnClick)
         .Build();

@@ -32,14 +32,10 @@ TClass TTabbedNotebook::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TTabbedNotebook> b("TTabbedNotebook");
     PublishBounds(b);
-    return b.Property("Enabled", &TTabbedNotebook::Enabled, &TTabbedNotebook::SetEnabled).Default(1)
-        .Property("Font", &TTabbedNotebook::Font, &TTabbedNotebook::SetFont).Stored(&TTabbedNotebook::IsFontStored)
-        .Property("PageIndex", &TTabbedNotebook::PageIndex, &TTabbedNotebook::SetPageIndex).Default(0)
-        .Property("ParentFont", &TTabbedNotebook::ParentFont, &TTabbedNotebook::SetParentFont).Default(1)
+    PublishWinControlCommon(b, {.Color = false, .Hints = false, .TabStop = false});
+    return b.Property("PageIndex", &TTabbedNotebook::PageIndex, &TTabbedNotebook::SetPageIndex).Default(0)
         .Property("TabFont", &TTabbedNotebook::TabFont, &TTabbedNotebook::SetTabFont)
-        .Property("TabOrder", &TTabbedNotebook::TabOrder, &TTabbedNotebook::SetTabOrder).Default(-1)
         .Property("TabsPerRow", &TTabbedNotebook::TabsPerRow, &TTabbedNotebook::SetTabsPerRow).Default(3)
-        .Property("Visible", &TTabbedNotebook::Visible, &TTabbedNotebook::SetVisible).Default(1)
         .Event("OnChange", &TTabbedNotebook::OnChange)
         .Event<TNotifyEvent>("OnClick", &TTabbedNotebook::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TTabbedNotebook::OnEnter)

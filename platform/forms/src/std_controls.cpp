@@ -16,18 +16,10 @@ TClass TButton::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TButton> b("TButton");
     PublishBounds(b);
+    PublishWinControlCommon(b, {.Caption = true, .Color = false});
     return b.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(0)
-        .Property("Caption", &TButton::Caption, &TButton::SetCaption)
         .Property("Default", &TButton::Default, &TButton::SetDefault).Default(0)
-        .Property("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(1)
-        .Property("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored)
         .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0)
-        .Property("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TButton::ShowHint, &TButton::SetShowHint).Stored(&TButton::IsShowHintStored)
-        .Property("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder).Default(-1)
-        .Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(1)
-        .Property("Visible", &TButton::Visible, &TButton::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnClick", &TButton::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TButton::OnEnter)
         .Event<TNotifyEvent>("OnExit", &TButton::OnExit)
@@ -59,20 +51,12 @@ TClass TLabel::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TLabel> b("TLabel");
     PublishBounds(b);
+    PublishWinControlCommon(b, {.Caption = true});
     return b.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify)
         .Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(1)
-        .Property("Caption", &TLabel::Caption, &TLabel::SetCaption)
-        .Property("Color", &TLabel::Color, &TLabel::SetColor).Stored(&TLabel::IsColorStored).Idents(ColorIdents())
-        .Property("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(1)
         .Property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
-        .Property("Font", &TLabel::Font, &TLabel::SetFont).Stored(&TLabel::IsFontStored)
-        .Property("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(1)
-        .Property("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TLabel::ParentShowHint, &TLabel::SetParentShowHint).Default(1)
         .Property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(1)
-        .Property("ShowHint", &TLabel::ShowHint, &TLabel::SetShowHint).Stored(&TLabel::IsShowHintStored)
         .Property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(0)
-        .Property("Visible", &TLabel::Visible, &TLabel::SetVisible).Default(1)
         .Property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(0)
         .Event<TNotifyEvent>("OnClick", &TLabel::OnClick)
         .Event<TNotifyEvent>("OnDblClick", &TLabel::OnDblClick)
@@ -243,23 +227,13 @@ TClass TEdit::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TEdit> b("TEdit");
     PublishBounds(b);
+    PublishWinControlCommon(b, {.ParentColor = false});
     return b.Property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).Default(1)
         .Property("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize).Default(1)
-        .Property("Color", &TEdit::Color, &TEdit::SetColor).Default(clWindow).Stored(&TEdit::IsColorStored)
-            .Idents(ColorIdents())
-        .Property("Enabled", &TEdit::Enabled, &TEdit::SetEnabled).Default(1)
-        .Property("Font", &TEdit::Font, &TEdit::SetFont).Stored(&TEdit::IsFontStored)
         .Property("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection).Default(1)
         .Property("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0)
-        .Property("ParentColor", &TEdit::ParentColor, &TEdit::SetParentColor).Default(0)
-        .Property("ParentFont", &TEdit::ParentFont, &TEdit::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TEdit::ParentShowHint, &TEdit::SetParentShowHint).Default(1)
         .Property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(0)
-        .Property("ShowHint", &TEdit::ShowHint, &TEdit::SetShowHint).Stored(&TEdit::IsShowHintStored)
-        .Property("TabOrder", &TEdit::TabOrder, &TEdit::SetTabOrder).Default(-1)
-        .Property("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(1)
         .Property("Text", &TEdit::Text, &TEdit::SetText)
-        .Property("Visible", &TEdit::Visible, &TEdit::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnChange", &TEdit::OnChange)
         .Event<TNotifyEvent>("OnClick", &TEdit::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TEdit::OnEnter)
@@ -284,23 +258,13 @@ TClass TMemo::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TMemo> b("TMemo");
     PublishBounds(b);
+    PublishWinControlCommon(b, {.ParentColor = false});
     return b.Property("Alignment", &TMemo::Alignment, &TMemo::SetAlignment).Default(taLeftJustify)
-        .Property("Color", &TMemo::Color, &TMemo::SetColor).Default(clWindow).Stored(&TMemo::IsColorStored)
-            .Idents(ColorIdents())
-        .Property("Enabled", &TMemo::Enabled, &TMemo::SetEnabled).Default(1)
-        .Property("Font", &TMemo::Font, &TMemo::SetFont).Stored(&TMemo::IsFontStored)
         .Property("HideSelection", &TMemo::HideSelection, &TMemo::SetHideSelection).Default(1)
         .Property("Lines", &TMemo::Lines, &TMemo::SetLines)
         .Property("MaxLength", &TMemo::MaxLength, &TMemo::SetMaxLength).Default(0)
-        .Property("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(0)
-        .Property("ParentFont", &TMemo::ParentFont, &TMemo::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TMemo::ParentShowHint, &TMemo::SetParentShowHint).Default(1)
         .Property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(0)
         .Property("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone)
-        .Property("ShowHint", &TMemo::ShowHint, &TMemo::SetShowHint).Stored(&TMemo::IsShowHintStored)
-        .Property("TabOrder", &TMemo::TabOrder, &TMemo::SetTabOrder).Default(-1)
-        .Property("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).Default(1)
-        .Property("Visible", &TMemo::Visible, &TMemo::SetVisible).Default(1)
         .Property("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(1)
         .Property("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(0)
         .Property("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(1)
@@ -366,22 +330,11 @@ TClass TCheckBox::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TCheckBox> b("TCheckBox");
     PublishBounds(b);
+    PublishWinControlCommon(b, {.Caption = true});
     return b.Property("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
         .Property("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(0)
-        .Property("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption)
         .Property("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Stored(false)
-        .Property("Color", &TCheckBox::Color, &TCheckBox::SetColor).Stored(&TCheckBox::IsColorStored)
-            .Idents(ColorIdents())
-        .Property("Enabled", &TCheckBox::Enabled, &TCheckBox::SetEnabled).Default(1)
-        .Property("Font", &TCheckBox::Font, &TCheckBox::SetFont).Stored(&TCheckBox::IsFontStored)
-        .Property("ParentColor", &TCheckBox::ParentColor, &TCheckBox::SetParentColor).Default(1)
-        .Property("ParentFont", &TCheckBox::ParentFont, &TCheckBox::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TCheckBox::ParentShowHint, &TCheckBox::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TCheckBox::ShowHint, &TCheckBox::SetShowHint).Stored(&TCheckBox::IsShowHintStored)
         .Property("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked)
-        .Property("TabOrder", &TCheckBox::TabOrder, &TCheckBox::SetTabOrder).Default(-1)
-        .Property("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(1)
-        .Property("Visible", &TCheckBox::Visible, &TCheckBox::SetVisible).Default(1)
         .Event<TNotifyEvent>("OnClick", &TCheckBox::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TCheckBox::OnEnter)
         .Event<TNotifyEvent>("OnExit", &TCheckBox::OnExit)
@@ -426,19 +379,8 @@ TClass TGroupBox::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TGroupBox> b("TGroupBox");
     PublishBounds(b);
-    return b.Property("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
-        .Property("Color", &TGroupBox::Color, &TGroupBox::SetColor).Stored(&TGroupBox::IsColorStored)
-            .Idents(ColorIdents())
-        .Property("Enabled", &TGroupBox::Enabled, &TGroupBox::SetEnabled).Default(1)
-        .Property("Font", &TGroupBox::Font, &TGroupBox::SetFont).Stored(&TGroupBox::IsFontStored)
-        .Property("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor).Default(1)
-        .Property("ParentFont", &TGroupBox::ParentFont, &TGroupBox::SetParentFont).Default(1)
-        .Property("ParentShowHint", &TGroupBox::ParentShowHint, &TGroupBox::SetParentShowHint).Default(1)
-        .Property("ShowHint", &TGroupBox::ShowHint, &TGroupBox::SetShowHint).Stored(&TGroupBox::IsShowHintStored)
-        .Property("TabOrder", &TGroupBox::TabOrder, &TGroupBox::SetTabOrder).Default(-1)
-        .Property("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop).Default(0)
-        .Property("Visible", &TGroupBox::Visible, &TGroupBox::SetVisible).Default(1)
-        .Event<TNotifyEvent>("OnClick", &TGroupBox::OnClick)
+    PublishWinControlCommon(b, {.Caption = true, .TabStopDefault = false});
+    return b.Event<TNotifyEvent>("OnClick", &TGroupBox::OnClick)
         .Event<TNotifyEvent>("OnEnter", &TGroupBox::OnEnter)
         .Event<TNotifyEvent>("OnExit", &TGroupBox::OnExit)
         .Build();
@@ -456,11 +398,9 @@ TClass TBevel::StaticClass() {
   static const TClassInfo info = [] {
     TClassBuilder<TBevel> b("TBevel");
     PublishBounds(b);
-    return b.Property("ParentShowHint", &TBevel::ParentShowHint, &TBevel::SetParentShowHint).Default(1)
-        .Property("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
-        .Property("ShowHint", &TBevel::ShowHint, &TBevel::SetShowHint).Stored(&TBevel::IsShowHintStored)
+    PublishWinControlCommon(b, {.Color = false, .EnabledAndFont = false, .ParentFont = false});
+    return b.Property("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
         .Property("Style", &TBevel::Style, &TBevel::SetStyle).Default(bsLowered)
-        .Property("Visible", &TBevel::Visible, &TBevel::SetVisible).Default(1)
         .Build();
   }();
   return &info;

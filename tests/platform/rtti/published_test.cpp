@@ -211,3 +211,28 @@ TEST(Published, OneLineRegistrationPublishesFieldsAndMethodsAtLoad) {
   std::any_cast<std::function<void(TObject*)>>(method->Bind(form))(part.get());
   EXPECT_EQ(form.lastSender, part.get());
 }
+
+// A base's shared run, in name order, takes the class's own properties in by
+// name while they keep their own order (a second of them sorting before the
+// first stays after it), and an event ends the merge.
+TEST(Published, SharedRunMergesTheClassesOwnPropertiesByName) {
+  TClassBuilder<TDerived> b("TMerged");
+  b.Property("Width", &TDerived::Width, &TDerived::SetWidth);
+  b.BeginSharedRun()
+      .Property("Caption", &TDerived::Caption, &TDerived::SetCaption)
+      .Property("Enabled", &TDerived::Enabled, &TDerived::SetEnabled).Default(1)
+      .Property("Shades", &TDerived::Shades, &TDerived::SetShades)
+      .EndSharedRun();
+  const TClassInfo info = b.Property("Link", &TDerived::Link, &TDerived::SetLink)
+      .Property("Lines", &TDerived::Lines, &TDerived::SetLines)
+      .Property("Shade", &TDerived::Shade, &TDerived::SetShade)
+      .Property("Alpha", &TDerived::Width, &TDerived::SetWidth)
+      .Event("OnClick", &TDerived::OnClick)
+      .Property("Beta", &TDerived::Width, &TDerived::SetWidth)
+      .Build();
+  std::vector<std::string> names;
+  for (const TPropInfo& p : info.Properties) names.push_back(p.Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Width", "Caption", "Enabled", "Link", "Lines", "Shade", "Alpha",
+                                             "Shades", "OnClick", "Beta"}));
+  EXPECT_EQ(info.Properties[2].Default, 1);
+}

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/base/set.h"
@@ -231,6 +232,46 @@ void PublishBounds(TClassBuilder<T>& b, bool storeSize = true) {
       .Property("Height", &TControl::Height, &TControl::SetHeight).Stored(storeSize)
       .Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault).Idents(CursorIdents())
       .Property("Hint", &TControl::Hint, &TControl::SetHint);
+}
+
+// Which of the properties that controls share a class publishes. The
+// defaults are those of a windowed control that takes the focus.
+struct TSharedProperties {
+  bool Caption = false;
+  bool Color = true;          // Color and ParentColor
+  bool ParentColor = true;    // its default; without it Color defaults to clWindow
+  bool EnabledAndFont = true;
+  bool ParentFont = true;
+  bool Hints = true;          // ParentShowHint and ShowHint
+  bool TabOrder = true;       // these two on windowed controls only
+  bool TabStop = true;
+  bool TabStopDefault = true;
+};
+
+// Declares the shared properties (and always Visible) once for every control
+// class; the class's own properties declared next are merged in by name, in
+// the order form files store them (TClassBuilder::BeginSharedRun).
+template <class T>
+void PublishWinControlCommon(TClassBuilder<T>& b, const TSharedProperties& with = {}) {
+  b.BeginSharedRun();
+  if (with.Caption) b.Property("Caption", &T::Caption, &T::SetCaption);
+  if (with.Color) {
+    b.Property("Color", &T::Color, &T::SetColor).Stored(&T::IsColorStored).Idents(ColorIdents());
+    if (!with.ParentColor) b.Default(clWindow);
+  }
+  if (with.EnabledAndFont) b.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(1);
+  if (with.EnabledAndFont) b.Property("Font", &T::Font, &T::SetFont).Stored(&T::IsFontStored);
+  if (with.Color) b.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(with.ParentColor);
+  if (with.ParentFont) b.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(1);
+  if (with.Hints) {
+    b.Property("ParentShowHint", &T::ParentShowHint, &T::SetParentShowHint).Default(1)
+        .Property("ShowHint", &T::ShowHint, &T::SetShowHint).Stored(&T::IsShowHintStored);
+  }
+  if constexpr (std::is_base_of_v<TWinControl, T>) {
+    if (with.TabOrder) b.Property("TabOrder", &T::TabOrder, &T::SetTabOrder).Default(-1);
+    if (with.TabStop) b.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(with.TabStopDefault);
+  }
+  b.Property("Visible", &T::Visible, &T::SetVisible).Default(1).EndSharedRun();
 }
 
 }  // namespace platform

@@ -15,10 +15,12 @@
 //   }
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "platform/rtti/class_info.h"
 #include "platform/rtti/events.h"
@@ -134,6 +136,7 @@ class TClassBuilder {
   template <class E>
   TClassBuilder& Event(std::string name, E T::*member) {
     static_assert(detail::IsEvent<E>::value, "events are TEvent members");
+    MergeSharedRun();
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::Method;
@@ -180,11 +183,36 @@ class TClassBuilder {
   // Marks the root of the component classes.
   TClassBuilder& ComponentRoot() { info_.IsComponent = true; return *this; }
 
-  TClassInfo Build() { return std::move(info_); }
+  // Properties a base declares for its descendants, in byte order of name,
+  // between these two calls. At the first event (or Build) the class's own
+  // properties declared after them are merged in by name, keeping their own
+  // order, so the table reads as if the class had declared every one itself.
+  TClassBuilder& BeginSharedRun() { sharedBegin_ = info_.Properties.size(); return *this; }
+  TClassBuilder& EndSharedRun() { sharedEnd_ = info_.Properties.size(); return *this; }
+
+  TClassInfo Build() {
+    MergeSharedRun();
+    return std::move(info_);
+  }
 
  private:
   static T& Self(TObject& o) { return static_cast<T&>(o); }
   TPropInfo& Last() { return info_.Properties.back(); }
+
+  void MergeSharedRun() {
+    if (sharedEnd_ == 0) return;
+    auto& props = info_.Properties;
+    const auto at = [&props](std::size_t i) { return props.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::vector<TPropInfo> shared(std::make_move_iterator(at(sharedBegin_)), std::make_move_iterator(at(sharedEnd_)));
+    std::vector<TPropInfo> own(std::make_move_iterator(at(sharedEnd_)), std::make_move_iterator(props.end()));
+    props.resize(sharedBegin_);
+    auto s = shared.begin(), o = own.begin();
+    while (s != shared.end() || o != own.end()) {
+      const bool ownFirst = s == shared.end() || (o != own.end() && o->Name < s->Name);
+      props.push_back(std::move(ownFirst ? *o++ : *s++));
+    }
+    sharedEnd_ = 0;
+  }
 
   template <class A>
   static A FromOrdinal(std::int64_t v) {
@@ -243,6 +271,7 @@ class TClassBuilder {
   }
 
   TClassInfo info_;
+  std::size_t sharedBegin_ = 0, sharedEnd_ = 0;  // sharedEnd_ 0: no run pending
 };
 
 // Property access by name, for code that does not know the class.
