@@ -45,6 +45,12 @@ int TStrings::AddObject(const std::string& text, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings& source) {
+  if (&source == this) {
+    // The loop below would chase the lines it adds: add a copy instead.
+    TStringList copy;
+    copy.AddStrings(source);
+    return AddStrings(copy);
+  }
   TStringsUpdate update(*this);
   for (int i = 0; i < source.Count(); ++i) AddObject(source.Strings(i), source.Objects(i));
 }

@@ -136,6 +136,26 @@ TEST(StringList, ChangeNoticeFiresOncePerUpdate) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST(StringList, AddingAListToItselfAddsEachLineOnce) {
+  TStringList list;
+  list.Add("b");
+  list.AddObject("a", ObjectFromInt(7));
+  int changes = 0;
+  list.OnChange = [&](TObject*) { ++changes; };
+  list.AddStrings(list);
+  EXPECT_EQ(list.Text(), "b\r\na\r\nb\r\na\r\n");
+  EXPECT_EQ(IntFromObject(list.Objects(3)), 7);
+  EXPECT_EQ(changes, 1);
+
+  TStringList sorted;
+  sorted.SetSorted(true);
+  sorted.SetDuplicates(TDuplicates::dupAccept);
+  sorted.Add("b");
+  sorted.Add("a");
+  sorted.AddStrings(sorted);
+  EXPECT_EQ(sorted.Text(), "a\r\na\r\nb\r\nb\r\n");
+}
+
 TEST(StringList, LongListAfterRandomEditsEqualsAPlainModel) {
   // The model holds the step that made each line; its text is derived from it.
   auto text = [](int step) { return "line" + std::to_string(step); };

@@ -21,9 +21,14 @@ struct TStringItem {
   TObject* Object = nullptr;
 };
 
+// Owns the texts, not the objects. Indexes are not checked: callers keep them
+// in range (0 to Size() - 1, Size() too for insertions), as TStringList does
+// before it calls. Nothing here raises but allocation failures, and nothing
+// fires: the change notices are TStringList's.
 class TStringItems {
  public:
   int Size() const { return size_; }
+  // Valid until the next change.
   const TStringItem& At(int index) const { return Item(index); }
   void SetText(int index, std::string text);
   void SetObject(int index, TObject* object) { Item(index).Object = object; }
