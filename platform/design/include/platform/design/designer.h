@@ -12,7 +12,8 @@ namespace platform {
 
 class TDesigner {
  public:
-  // `form` is the root being designed (a form); the designer does not own it.
+  // `form` is the root being designed (a form, or nullptr); the designer does
+  // not own it, and it must outlive the designer.
   explicit TDesigner(TComponent* form) : form_(form) {}
   virtual ~TDesigner() = default;
   TDesigner(const TDesigner&) = delete;
@@ -20,19 +21,25 @@ class TDesigner {
 
   TComponent* Form() const { return form_; }
 
-  // The form has changed since it was opened or saved: fires OnModified.
+  // The form has changed since it was opened or saved: sets IsModified, then
+  // fires OnModified (Sender: nullptr) on every call, set before or not. An
+  // error its handler raises reaches the caller with the flag set.
   virtual void Modified();
   bool IsModified() const { return modified_; }
+  // Fires nothing.
   void ClearModified() { modified_ = false; }
   TNotifyEvent OnModified;
 
-  // Names of the form's components of class `cls` (or a descendant), in
-  // creation order; unnamed ones are left out.
+  // Names of the components the form owns of class `cls` (or a descendant;
+  // nullptr: every class), in the form's component order; unnamed ones, and
+  // the form itself, are left out. Nothing without a form.
   virtual void GetComponentNames(TClass cls, const TGetStrProc& proc) const;
-  // The form's component of that name, or the form itself; nullptr otherwise.
+  // The component the form owns of that name, or the form itself (names
+  // compared ignoring ASCII case); nullptr otherwise, for an empty name and
+  // without a form. Not owned by the caller.
   virtual TComponent* GetComponent(std::string_view name) const;
-  // "Lexivar1", "Lexivar2", ...: the class name without its T and the first
-  // number the form does not use yet.
+  // "Lexivar1", "Lexivar2", ...: the class name without its leading T (or t)
+  // and the first number from 1 that GetComponent does not find.
   std::string UniqueName(const std::string& className) const;
 
  private:

@@ -36,6 +36,11 @@ std::string AttributesToString(TPropertyAttributes attributes);
 // Called once per value an editor offers.
 using TGetStrProc = std::function<void(const std::string& value)>;
 
+// Ownership: whoever created the editor frees it (CreatePropertyEditor hands
+// it over). The editor only refers to its designer, the selected components
+// and the property record: they must outlive it. Everything below but the
+// constructor needs SetPropEntry first. Errors a property's reader or writer
+// raises reach the caller. The environment's thread only.
 class TPropertyEditor : public TObject {
   LXV_CLASS(TPropertyEditor, TObject)
  public:
@@ -43,10 +48,14 @@ class TPropertyEditor : public TObject {
 
   // The overridable operations, in the order of their slots.
   virtual void Activate() {}
-  // True when every selected component has the same value text.
+  // True when every selected component has the same value; here only when
+  // exactly one is selected.
   virtual bool AllEqual();
   virtual bool AutoFill() { return true; }
-  // The ellipsis or a double click. A value list moves on to its next value.
+  // The ellipsis or a double click. With paValueList, SetValue of the value
+  // after the current one in GetValues (compared ignoring ASCII case; the
+  // first after the last or when the current one is not listed); nothing
+  // without values or without paValueList.
   virtual void Edit();
   virtual TPropertyAttributes GetAttributes() { return {paMultiSelect, paRevertable}; }
   virtual int GetEditLimit() { return 255; }
@@ -54,20 +63,30 @@ class TPropertyEditor : public TObject {
   // Nested properties, one editor each; none here.
   virtual void GetProperties(const std::function<void(TPropertyEditor&)>& proc);
   virtual std::string GetValue() { return "(unknown)"; }
+  // Calls proc once per offered value, in the editor's order; none here.
   virtual void GetValues(const TGetStrProc& proc);
+  // Called once by CreatePropertyEditor, after SetPropEntry.
   virtual void Initialize() {}
+  // Text the developer typed or chose; ignored here. Descendants raise
+  // EPropertyError or EConvertError naming text they refuse.
   virtual void SetValue(const std::string& value);
 
   // What the editor works on. Component 0 is the first selected one.
   int PropCount() const { return static_cast<int>(components_.size()); }
+  // Not owned. Raises EListError for an index outside 0 to PropCount() - 1.
   TPersistent* GetComponent(int index) const;
   const TPropInfo* GetPropInfo() const { return prop_; }
   TDesigner* Designer() const { return designer_; }
-  // Tells the designer that the form changed.
+  // TDesigner::Modified (which fires its OnModified); nothing without a designer.
   void Modified();
 
   // Values of the property, read from the first selected component and
-  // written to all of them (each write ends with Modified).
+  // written to all of them in selection order, then one Modified per call.
+  // Use the pair of the property's kind: the getters of other kinds are
+  // empty. Getters raise EListError when nothing is selected; setters raise
+  // EPropertyError, writing nothing, when the property has no writer of that
+  // kind. When a writer raises, the components before it keep the new value
+  // and Modified is not called.
   std::int64_t GetOrdValue() const;
   void SetOrdValue(std::int64_t value);
   double GetFloatValue() const;
@@ -79,7 +98,8 @@ class TPropertyEditor : public TObject {
   TMethod GetMethodValue() const;
   void SetMethodValue(const TMethod& value);
 
-  // For CreatePropertyEditor: what the editor edits.
+  // For CreatePropertyEditor: what the editor edits. Nothing is owned; the
+  // designer may be null.
   void SetPropEntry(TDesigner* designer, std::vector<TPersistent*> components, const TPropInfo* prop);
 
  private:
@@ -90,6 +110,7 @@ class TPropertyEditor : public TObject {
 
 // The type part of a property editor registration. Class types match their
 // descendants; a null class or enumeration stands for every one of its kind.
+// Class and Component kinds match properties of either.
 struct TPropertyType {
   TTypeKind Kind = TTypeKind::String;
   TClass Class = nullptr;
@@ -117,18 +138,24 @@ TPropertyType PropertyTypeOf() {
   }
 }
 
+// The registry is process-wide and not locked: the environment's thread only.
 // Registers `editorClass` (a TPropertyEditor descendant) for properties of
 // `type` of components of `componentClass` and its descendants (nullptr:
-// every class) named `propertyName` (empty: every name). Raises
-// EInvalidOperation for an editor class that is not a property editor.
+// every class) named `propertyName` (empty: every name; compared ignoring
+// ASCII case). Raises EInvalidOperation, registering nothing, for an editor
+// class that is null, no TPropertyEditor or has no constructor.
 void RegisterPropertyEditor(const TPropertyType& type, TClass componentClass, const std::string& propertyName,
                             TClass editorClass);
 // The editor class for `prop` of `component`: the most specific registration
 // that fits (a named property over every name, then the more derived component
 // class, then the more derived property type, then the later registration),
-// else the default editor of the property's kind.
+// else the default editor of the property's kind. Never null.
 TClass GetPropertyEditorClass(const TPersistent& component, const TPropInfo& prop);
-// Creates and initializes the editor of `prop` for `components` (at least one).
+// Creates the editor class GetPropertyEditorClass gives for the first
+// component, then SetPropEntry, then Initialize. The caller owns the editor;
+// designer, components and prop are referred to, not owned (see
+// TPropertyEditor). Raises EInvalidOperation when `components` is empty; an
+// error Initialize raises reaches the caller, the editor freed.
 TOwned<TPropertyEditor> CreatePropertyEditor(TDesigner* designer, const std::vector<TPersistent*>& components,
                                              const TPropInfo& prop);
 // Forgets every registration of editor classes (for the environment's tests).

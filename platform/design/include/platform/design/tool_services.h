@@ -12,10 +12,13 @@ class TToolServices {
   virtual std::string GetProjectName() = 0;
 };
 
-// The services installed now; nullptr outside a design environment.
+// The services installed now; nullptr outside a design environment. Owned by
+// whoever installed them.
 TToolServices* ToolServices();
 // The design environment installs its services (nullptr withdraws them);
-// returns the previous ones. The caller keeps ownership.
+// returns the previous ones. Not owned here: the installer keeps them alive
+// until it withdraws them, and frees them. Process-wide, not locked; raises
+// nothing.
 TToolServices* SetToolServices(TToolServices* services);
 
 }  // namespace platform
