@@ -108,6 +108,7 @@ void TStrings::BeginUpdate() {
 }
 
 void TStrings::EndUpdate() {
+  if (updateCount_ == 0) return;
   if (--updateCount_ == 0) SetUpdateState(false);
 }
 

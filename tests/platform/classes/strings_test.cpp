@@ -134,6 +134,23 @@ TEST(StringList, ChangeNoticeFiresOncePerUpdate) {
   EXPECT_EQ(changes, 2);
   list.SetText("x\ny");
   EXPECT_EQ(changes, 3);
+  list.EndUpdate();  // unmatched: the list still reports its changes
+  list.Add("z");
+  EXPECT_EQ(changes, 4);
+}
+
+// A change handler's error leaves a bulk edit as any error does; where the
+// edit itself failed, that first error is the one reported.
+TEST(StringList, ChangeHandlerErrorsOfBulkEditsReachTheCaller) {
+  TStringList list;
+  list.OnChange = [](TObject*) { throw EStringListError("handler"); };
+  EXPECT_THROW(list.SetText("a\nb"), EStringListError);
+  EXPECT_EQ(list.Count(), 2);
+  TStringList sorted;
+  sorted.SetSorted(true);
+  sorted.SetDuplicates(TDuplicates::dupError);
+  sorted.OnChange = [](TObject*) { throw EConvertError("handler"); };
+  EXPECT_THROW(sorted.AddStrings(std::vector<std::string>{"a", "a"}), EStringListError);
 }
 
 TEST(StringList, AddingAListToItselfAddsEachLineOnce) {

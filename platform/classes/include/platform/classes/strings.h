@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/scope_exit.h"
 #include "platform/rtti/events.h"
 #include "platform/rtti/object.h"
 #include "platform/classes/string_items.h"
@@ -74,7 +75,7 @@ class TStrings : public TPersistent {
 
   // Nest: the outermost BeginUpdate calls SetUpdateState(true), the matching
   // EndUpdate SetUpdateState(false); calls in between change only the count.
-  // Each EndUpdate must match a BeginUpdate.
+  // An EndUpdate without a BeginUpdate does nothing.
   void BeginUpdate();
   void EndUpdate();
   bool Equals(const TStrings& other) const;  // same lines in the same order; objects not compared
@@ -99,17 +100,22 @@ class TStrings : public TPersistent {
 };
 
 // Keeps a list in its updating state for a scope: BeginUpdate on
-// construction, EndUpdate on destruction. The destructor is noexcept: an
-// error an OnChange handler raises there ends the program.
+// construction, EndUpdate on destruction. An error an OnChange handler raises
+// there reaches the caller, unless an earlier error is leaving the scope:
+// that one wins (RunAtScopeEnd).
 class TStringsUpdate {
  public:
   explicit TStringsUpdate(TStrings& list) : list_(list) { list_.BeginUpdate(); }
-  ~TStringsUpdate() { list_.EndUpdate(); }
+  ~TStringsUpdate() noexcept(false) {
+    auto end = [this] { list_.EndUpdate(); };
+    RunAtScopeEnd(end, uncaught_);
+  }
   TStringsUpdate(const TStringsUpdate&) = delete;
   TStringsUpdate& operator=(const TStringsUpdate&) = delete;
 
  private:
   TStrings& list_;
+  int uncaught_ = std::uncaught_exceptions();
 };
 
 enum class TDuplicates { dupIgnore, dupAccept, dupError };
@@ -126,9 +132,9 @@ enum class TDuplicates { dupIgnore, dupAccept, dupError };
 // OnChanging and its EndUpdate OnChange, even when nothing changed in
 // between. An error an OnChanging handler raises reaches the caller with the
 // list unchanged; one an OnChange handler raises reaches it with the change
-// made, except where a TStringsUpdate ends the update (SetText, LoadFromFile,
-// Assign, reading a form file, AddStrings of a list or into a sorted list):
-// see there.
+// made; where a TStringsUpdate ends the update (SetText, LoadFromFile,
+// Assign, reading a form file, AddStrings of a list or into a sorted list) an
+// error already on its way wins: see there.
 class TStringList : public TStrings {
   LXV_CLASS(TStringList, TStrings)
  public:
