@@ -316,8 +316,12 @@ TEST_F(ApplyLocale, SetLocalesSwitchesPeersByTagAndOtherClassesByLcid) {
   new TLocaleOnly(other);
   auto* deep = new TLocaleAware(new TComponent(other));  // three levels below the application
   deep->SetLocale(0x409);
+  auto* sibling = new TLocaleAware(lexivar->Owner());  // on the application's first form
+  sibling->SetLocale(0x407);
+  sibling->SetTranslate(false);
 
   ASSERT_TRUE(lexivar->TranslateLocale(0x407));
+  EXPECT_TRUE(sibling->Translate());
   EXPECT_TRUE(same->Translate());
   EXPECT_EQ(same->CurrentLocale(), 0x407u);
   EXPECT_FALSE(different->Translate());

@@ -246,9 +246,12 @@ TEST_F(LocaleEditorTest, PageUpAndDownMoveByOneOrToTheNearestUntranslated) {
   User().Pick("PropList", 0).Focus("EdtTranslation").Type("z").Press(VK_PRIOR);
   Check([&](TLocaleEditor& d) {
     EXPECT_EQ(d.PropList->ItemIndex(), 0);
+    EXPECT_TRUE(d.PropList->Selected(0) && d.PropList->SelCount() == 1);
     EXPECT_TRUE(d.Modified);
     EXPECT_NE(Value(*d.WorkTranslations, "00000409_" + current(d)).find('z'), std::string::npos);
   });
+  User().Press(VK_NEXT);
+  Check([&](TLocaleEditor& d) { EXPECT_TRUE(d.PropList->Selected(1) && d.PropList->SelCount() == 1); });
   Discard();
   Run();
 }
@@ -302,6 +305,8 @@ TEST_F(LocaleEditorTest, FontsApplyWholeButOnlyTheNameSurvivesIntoTheNextDialog)
     EXPECT_EQ(d.EdtTranslation->Font()->Size(), layoutSize);
     EXPECT_EQ(d.LblEditFont->Caption(), "Courier New");
   });
+  User().Pick("LocaleNotebook", kFont).Click("BtnDisplayFont").ChooseFont([](TFont& f) { f.SetName("Courier New"); });
+  Check([&](TLocaleEditor& d) { EXPECT_EQ(d.LblDisplayFont->Caption(), "Courier New"); });
   User().Click("BtnCancel");
   Run();
 }
@@ -387,6 +392,16 @@ TEST_F(LocaleEditorTest, TheFirstTableLineAndTheFirstChooserEntryAreNoExceptions
   User().Pick("LocaleNotebook", kLocales).Pick("LangListInApp", "English, United States").Click("BtnRemoveLang");
   Check([](TLocaleEditor& d) { EXPECT_EQ(Entries(*d.CbxLang->Items()), std::vector<std::string>{"German, Germany"}); });
   Discard();
+  Run(0x407, 0x400);
+}
+
+TEST_F(LocaleEditorTest, ANameOnTheTablesFirstLineNamesItsLocale) {
+  Lxv::TSortList& table = *lexivar->Translations();
+  table.Clear();
+  table.SortInsert("00000407_ENGLISHCOUNTRYNAME=Germany", nullptr);
+  table.SortInsert("00000407_ENGLISHNAME=German", nullptr);
+  Check([](TLocaleEditor& d) { EXPECT_EQ(Entries(*d.CbxLang->Items()), std::vector<std::string>{"German, Germany"}); });
+  User().Click("BtnCancel");
   Run(0x407, 0x400);
 }
 

@@ -225,6 +225,13 @@ TEST_F(Lexivar, ForgetsTheAdoptedComponentWhenItIsDestroyed) {
   transient->Free();
   EXPECT_EQ(second->Items()->Count(), 0);  // its items left the menu
   second->Free();
+  // Taken into the component's own form, the control stays adopted.
+  TForm* home = NewForm("FormC");
+  TLexivar* adopting = NewLexivar(home, "Adopting");
+  auto* ownerless = new TListBox(nullptr);
+  adopting->SetAdoptOn(ownerless);
+  home->InsertComponent(ownerless);
+  EXPECT_EQ(adopting->AdoptOn(), ownerless);
 }
 
 TEST_F(Lexivar, AppDirIsTheExecutablesOrAtDesignTimeTheProjects) {

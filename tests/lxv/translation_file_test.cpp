@@ -15,6 +15,7 @@
 #include "platform/base/files.h"
 #include "platform/classes/component.h"
 #include "platform/forms/screen.h"
+#include "platform/rtti/published.h"
 #include "support/temp_dir.h"
 
 using Lxv::LoadTranslationFile;
@@ -24,6 +25,19 @@ using testing_support::ReadAll;
 using testing_support::WriteAll;
 
 namespace {
+
+// An owner whose class name is longer than an owner name may be.
+class TLongNamed : public platform::TComponent {
+  LXV_CLASS(TLongNamed, platform::TComponent)
+ public:
+  using TComponent::TComponent;
+};
+
+platform::TClass TLongNamed::StaticClass() {
+  static const platform::TClassInfo info =
+      platform::TClassBuilder<TLongNamed>("T" + std::string(253, 'x') + "\xC3\xA9\xC3\xA9").Build();
+  return &info;
+}
 
 std::vector<std::string> Lines(const platform::TStrings& list) {
   std::vector<std::string> out;
@@ -217,7 +231,7 @@ TEST_F(TranslationFile, ValueWithLineBreakIsRefusedAndFileKept) {
       SaveTranslationFile(table, "F", 3, file_);
       FAIL() << "no exception";
     } catch (const platform::EWriteError& e) {
-      for (const std::string& part : std::vector<std::string>{"\"" + file_ + "\"", "key 00000409_B", "locale 00000409", "tag 3"})
+      for (const std::string& part : std::vector<std::string>{"\"" + file_ + "\"", "key 00000409_B", "(locale 00000409, tag 3)"})
         EXPECT_NE(e.Message().find(part), std::string::npos) << e.Message();
     }
     EXPECT_EQ(ReadAll(file_), old);
@@ -301,6 +315,8 @@ TEST_F(TranslationFile, MissingFileAndOwnerNames) {
   form.SetName("MainForm");
   EXPECT_EQ(Lxv::TranslationOwnerName(&form), "MainForm");
   EXPECT_EQ(Lxv::TranslationOwnerName(nullptr), "");
+  TLongNamed unnamed(nullptr);  // cut after 255 bytes, on a character boundary
+  EXPECT_EQ(Lxv::TranslationOwnerName(&unnamed), std::string(253, 'x') + "\xC3\xA9");
   SaveTranslationFile(table, "", 0, file_);
   EXPECT_EQ(ReadAll(file_), "#2.00000409_A%0=1\r\n");
 }

@@ -34,6 +34,7 @@ TEST_F(ValueChecks, APreviewNamesALocaleTheTableHolds) {
   ASSERT_EQ(preview.size(), 6u);
   EXPECT_EQ(preview[0], "short date  25.03.2024");
   EXPECT_EQ(preview[2], "time        14:07:09");
+  EXPECT_EQ(preview[3], "number      1.234.567,89");
   EXPECT_THROW(Lxv::LocalePreview(*lexivar, "40C"), EConvertError);
 }
 
