@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/scope_exit.h"
 #include "platform/base/text.h"
 #include "platform/design/designer.h"
 #include "platform/design/standard_editors.h"
@@ -71,7 +72,22 @@ template <class Setter, class V>
 void SetAll(TPropertyEditor& editor, const std::vector<TPersistent*>& components, const TPropInfo& prop,
             const Setter& setter, const V& value) {
   if (!setter) throw EPropertyError("Property " + prop.Name + " is read-only");
-  for (TPersistent* c : components) setter(*c, value);
+  std::size_t written = 0;
+  // A writer raised partway: the components before it did change, so the
+  // designer must hear of it while the writer's error goes on to the caller.
+  // An error the designer's handler raises meanwhile would end the program
+  // during unwinding; the writer's error is the one reported.
+  const TScopeExit tellPartial([&] {
+    if (written == 0 || written == components.size()) return;
+    try {
+      editor.Modified();
+    } catch (...) {  // NOLINT(bugprone-empty-catch): the writer's error is already propagating
+    }
+  });
+  for (TPersistent* c : components) {
+    setter(*c, value);
+    ++written;
+  }
   editor.Modified();
 }
 }  // namespace

@@ -23,8 +23,10 @@ class TPart : public TComponent {
   using TComponent::TComponent;
   const std::string& Text() const { return text_; }
   void SetText(const std::string& v) {
+    if (locked) throw EPropertyError("Part is locked");
     if (v != "refused") text_ = v;
   }
+  bool locked = false;
   int Count() const { return count_; }
   void SetCount(int v) { count_ = v; }
   TShade Shade() const { return shade_; }
@@ -198,6 +200,14 @@ TEST_F(PropertyEditorTest, SeveralSelectedComponents) {
   EXPECT_TRUE(editor->AllEqual());
   b->SetCount(8);
   EXPECT_FALSE(editor->AllEqual());
+
+  // A writer that raises partway: the error reaches the caller, and the
+  // designer still learns that the components before it changed.
+  b->locked = true;
+  designer.ClearModified();
+  EXPECT_THROW(CreatePropertyEditor(&designer, {a, b}, Prop("Text"))->SetValue("new"), EPropertyError);
+  EXPECT_EQ(a->Text(), "new");
+  EXPECT_TRUE(designer.IsModified());
 }
 
 }  // namespace

@@ -85,8 +85,9 @@ class TPropertyEditor : public TObject {
   // Use the pair of the property's kind: the getters of other kinds are
   // empty. Getters raise EListError when nothing is selected; setters raise
   // EPropertyError, writing nothing, when the property has no writer of that
-  // kind. When a writer raises, the components before it keep the new value
-  // and Modified is not called.
+  // kind. When a writer raises, the components before it keep the new value,
+  // Modified is still called if any did, and the writer's error reaches the
+  // caller (one the designer's OnModified raises then is dropped).
   std::int64_t GetOrdValue() const;
   void SetOrdValue(std::int64_t value);
   double GetFloatValue() const;
