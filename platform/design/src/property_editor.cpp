@@ -60,11 +60,20 @@ void TPropertyEditor::SetPropEntry(TDesigner* designer, std::vector<TPersistent*
   prop_ = prop;
 }
 
-std::int64_t TPropertyEditor::GetOrdValue() const { return prop_->GetOrd(*GetComponent(0)); }
-double TPropertyEditor::GetFloatValue() const { return prop_->GetFloat(*GetComponent(0)); }
-std::string TPropertyEditor::GetStrValue() const { return prop_->GetStr(*GetComponent(0)); }
-TObject* TPropertyEditor::GetObjValue() const { return prop_->GetObj(*GetComponent(0)); }
-TMethod TPropertyEditor::GetMethodValue() const { return prop_->GetMethod(*GetComponent(0)); }
+namespace {
+// Reads the first selected component through the getter of one kind.
+template <class Getter>
+auto GetFirst(const TPropertyEditor& editor, const Getter& getter, const char* kind) {
+  if (!getter) throw EPropertyError("Property " + editor.GetPropInfo()->Name + " has no " + kind + " value");
+  return getter(*editor.GetComponent(0));
+}
+}  // namespace
+
+std::int64_t TPropertyEditor::GetOrdValue() const { return GetFirst(*this, prop_->GetOrd, "ordinal"); }
+double TPropertyEditor::GetFloatValue() const { return GetFirst(*this, prop_->GetFloat, "floating-point"); }
+std::string TPropertyEditor::GetStrValue() const { return GetFirst(*this, prop_->GetStr, "string"); }
+TObject* TPropertyEditor::GetObjValue() const { return GetFirst(*this, prop_->GetObj, "object"); }
+TMethod TPropertyEditor::GetMethodValue() const { return GetFirst(*this, prop_->GetMethod, "method"); }
 
 namespace {
 // Writes to every selected component, then tells the designer once.

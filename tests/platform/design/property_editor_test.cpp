@@ -210,5 +210,17 @@ TEST_F(PropertyEditorTest, SeveralSelectedComponents) {
   EXPECT_TRUE(designer.IsModified());
 }
 
+TEST_F(PropertyEditorTest, GetterOfAnotherKindRaisesAFrameworkError) {
+  auto text = Editor(new TPart(&form), "Text");
+  EXPECT_THROW(text->GetOrdValue(), EPropertyError);
+  EXPECT_THROW(text->GetObjValue(), EPropertyError);
+  try {
+    text->GetMethodValue();
+    ADD_FAILURE() << "no error";
+  } catch (const EPropertyError& e) {
+    EXPECT_NE(std::string(e.what()).find("Text"), std::string::npos) << e.what();
+  }
+}
+
 }  // namespace
 }  // namespace platform

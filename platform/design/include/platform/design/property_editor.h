@@ -82,10 +82,10 @@ class TPropertyEditor : public TObject {
 
   // Values of the property, read from the first selected component and
   // written to all of them in selection order, then one Modified per call.
-  // Use the pair of the property's kind: the getters of other kinds are
-  // empty. Getters raise EListError when nothing is selected; setters raise
-  // EPropertyError, writing nothing, when the property has no writer of that
-  // kind. When a writer raises, the components before it keep the new value,
+  // Use the pair of the property's kind. Getters raise EPropertyError when
+  // the property has no reader of that kind and EListError when nothing is
+  // selected; setters raise EPropertyError, writing nothing, when the
+  // property has no writer of that kind. When a writer raises, the components before it keep the new value,
   // Modified is still called if any did, and the writer's error reaches the
   // caller (one the designer's OnModified raises then is dropped).
   std::int64_t GetOrdValue() const;
