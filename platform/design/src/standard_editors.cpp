@@ -48,15 +48,26 @@ void TIntegerProperty::SetValue(const std::string& value) {
   SetOrdValue(GetPropInfo()->Kind == TTypeKind::Int64 ? StrToInt64(value) : StrToInt(value));
 }
 
+namespace {
+// The largest code of a character property: a byte, or a UTF-16 unit.
+std::int64_t MaxCharCode(const TPropInfo& prop) { return prop.Kind == TTypeKind::WChar ? 0xFFFF : 0xFF; }
+}  // namespace
+
 std::string TCharProperty::GetValue() {
-  const std::int64_t code = GetOrdValue();
+  // A char may be signed: its code is the byte, 0..255.
+  const std::int64_t code = GetOrdValue() & MaxCharCode(*GetPropInfo());
   if (code > 32 && code < 127) return std::string(1, static_cast<char>(code));
   return "#" + IntToStr(code);
 }
 
 void TCharProperty::SetValue(const std::string& value) {
   if (value.size() == 1) return SetOrdValue(static_cast<unsigned char>(value[0]));
-  if (value.size() > 1 && value[0] == '#') return SetOrdValue(StrToInt(value.substr(1)));
+  if (value.size() > 1 && value[0] == '#') {
+    const int code = StrToInt(value.substr(1));
+    if (code < 0 || code > MaxCharCode(*GetPropInfo()))
+      throw EPropertyError("Character code '" + value + "' out of range for property " + GetName());
+    return SetOrdValue(code);
+  }
   throw EPropertyError("Invalid character '" + value + "' for property " + GetName());
 }
 

@@ -31,6 +31,8 @@ class TPart : public TComponent {
   void SetCount(int v) { count_ = v; }
   TShade Shade() const { return shade_; }
   void SetShade(TShade v) { shade_ = v; }
+  char Mark() const { return mark_; }
+  void SetMark(char v) { mark_ = v; }
   bool Flag() const { return flag_; }
   void SetFlag(bool v) { flag_ = v; }
   TPart* Peer() const { return peer_; }
@@ -43,6 +45,7 @@ class TPart : public TComponent {
   int count_ = 0;
   TShade shade_ = shLight;
   bool flag_ = false;
+  char mark_ = 'x';
   TPart* peer_ = nullptr;
 };
 
@@ -58,6 +61,7 @@ TClass TPart::StaticClass() {
       .Property("Count", &TPart::Count, &TPart::SetCount)
       .Property("Shade", &TPart::Shade, &TPart::SetShade)
       .Property("Flag", &TPart::Flag, &TPart::SetFlag)
+      .Property("Mark", &TPart::Mark, &TPart::SetMark)
       .Property("Peer", &TPart::Peer, &TPart::SetPeer)
       .Property("Lines", &TPart::Lines, &TPart::SetLines)
       .Build();
@@ -168,6 +172,22 @@ TEST_F(PropertyEditorTest, OrdinalEditors) {
   EXPECT_EQ(part->Count(), -12);
   EXPECT_THROW(count->SetValue("12x"), EConvertError);
   EXPECT_EQ(part->Count(), -12);
+
+  // Character codes are bytes: one above 127 reads back as written, one
+  // outside 0..255 is refused, naming the text, and nothing is written.
+  auto mark = Editor(part, "Mark");
+  mark->SetValue("#200");
+  EXPECT_EQ(mark->GetValue(), "#200");
+  for (const char* text : {"#256", "#-1", "#4294967361"}) {
+    try {
+      mark->SetValue(text);
+      ADD_FAILURE() << text << " accepted";
+    } catch (const EPropertyError& e) {
+      EXPECT_NE(std::string(e.what()).find(text), std::string::npos) << e.what();
+    } catch (const EConvertError&) {  // beyond an int: StrToInt refuses it
+    }
+  }
+  EXPECT_EQ(mark->GetValue(), "#200");
 }
 
 TEST_F(PropertyEditorTest, ComponentEditorOffersNamedComponentsOfTheFormOfItsClass) {

@@ -32,11 +32,12 @@ class TCharProperty : public TOrdinalProperty {
   LXV_CLASS(TCharProperty, TOrdinalProperty)
  public:
   // The character itself when printable ASCII other than the blank, else "#"
-  // and its decimal code.
+  // and its decimal code (0..255 for Char, 0..65535 for WChar).
   std::string GetValue() override;
-  // One character (its byte), or "#" and a code as StrToInt reads it (not
-  // range-checked). Raises EPropertyError for other text, the empty text
-  // included, and EConvertError for a code that is not an integer.
+  // One character (its byte), or "#" and a code as StrToInt reads it. Raises
+  // EPropertyError for other text, the empty text included, and for a code
+  // outside the range GetValue shows; EConvertError for a code that is not
+  // an integer.
   void SetValue(const std::string& value) override;
 };
 
