@@ -180,7 +180,8 @@ std::string TMethodProperty::GetValue() { return GetMethodValue().Name; }
 void TMethodProperty::GetValues(const TGetStrProc& proc) {
   if (Designer() == nullptr || Designer()->Form() == nullptr) return;
   for (TClass c = Designer()->Form()->ClassType(); c != nullptr; c = c->Parent)
-    for (const TMethodInfo& m : c->Methods) proc(m.Name);
+    for (const TMethodInfo& m : c->Methods)
+      if (m.Fits(*GetPropInfo())) proc(m.Name);
 }
 
 void TMethodProperty::SetValue(const std::string& value) {

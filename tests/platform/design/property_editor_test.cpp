@@ -39,6 +39,7 @@ class TPart : public TComponent {
   void SetPeer(TPart* v) { peer_ = v; }
   TStrings* Lines() const { return nullptr; }
   void SetLines(TStrings*) {}
+  TNotifyEvent OnPoke;
 
  private:
   std::string text_;
@@ -64,6 +65,25 @@ TClass TPart::StaticClass() {
       .Property("Mark", &TPart::Mark, &TPart::SetMark)
       .Property("Peer", &TPart::Peer, &TPart::SetPeer)
       .Property("Lines", &TPart::Lines, &TPart::SetLines)
+      .Event("OnPoke", &TPart::OnPoke)
+      .Build();
+  return &info;
+}
+
+// A form publishing handlers of two signatures.
+class THandlerForm : public TComponent {
+  LXV_CLASS(THandlerForm, TComponent)
+ public:
+  using TComponent::TComponent;
+  void Poked(TObject*) {}
+  void Counted(int) {}
+  void Released(TObject*) {}
+};
+TClass THandlerForm::StaticClass() {
+  static const TClassInfo info = TClassBuilder<THandlerForm>("THandlerForm")
+      .Method("Poked", &THandlerForm::Poked)
+      .Method("Counted", &THandlerForm::Counted)
+      .Method("Released", &THandlerForm::Released)
       .Build();
   return &info;
 }
@@ -208,6 +228,18 @@ TEST_F(PropertyEditorTest, ComponentEditorOffersNamedComponentsOfTheFormOfItsCla
   peer->SetValue("");
   EXPECT_EQ(part->Peer(), nullptr);
   EXPECT_EQ(Editor(part, "Lines")->GetValue(), "(TStrings)");
+}
+
+TEST_F(PropertyEditorTest, MethodEditorOffersOnlyHandlersThatFitTheEvent) {
+  THandlerForm handlers(nullptr);
+  TDesigner handlerDesigner(&handlers);
+  auto* part = new TPart(&handlers);
+  auto event = CreatePropertyEditor(&handlerDesigner, {part}, Prop("OnPoke"));
+  const std::vector<std::string> offered = Values(*event);
+  EXPECT_EQ(offered, (std::vector<std::string>{"Poked", "Released"}));
+  for (const std::string& name : offered) event->SetValue(name);  // each one binds
+  EXPECT_EQ(event->GetValue(), "Released");
+  EXPECT_THROW(event->SetValue("Counted"), EPropertyError);
 }
 
 TEST_F(PropertyEditorTest, SeveralSelectedComponents) {

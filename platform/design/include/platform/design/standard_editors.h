@@ -134,8 +134,9 @@ class TMethodProperty : public TPropertyEditor {
   TPropertyAttributes GetAttributes() override { return {paMultiSelect, paValueList, paSortList}; }
   // The handler's name, empty when none.
   std::string GetValue() override;
-  // The published methods of the designer's form, its class's first, then its
-  // ancestors'; whatever their signature. None without a designer or form.
+  // The published methods of the designer's form whose signature fits the
+  // event (TMethodInfo::Fits), its class's first, then its ancestors'. None
+  // without a designer or form.
   void GetValues(const TGetStrProc& proc) override;
   // Binds the form's method of that name (ignoring ASCII case) to the form
   // instance; empty text clears the event. Raises EPropertyError for a name
