@@ -169,6 +169,8 @@ void TComponentProperty::GetValues(const TGetStrProc& proc) {
 void TComponentProperty::SetValue(const std::string& value) {
   if (value.empty()) return SetObjValue(nullptr);
   TComponent* component = Designer() != nullptr ? Designer()->GetComponent(value) : nullptr;
+  // What GetValue shows reads back even when no lookup finds the other form.
+  if (component == nullptr && value == GetValue()) component = static_cast<TComponent*>(GetObjValue());
   const TClass cls = GetPropInfo()->PropClass();
   if (component == nullptr || (cls != nullptr && !component->InheritsFrom(cls)))
     throw EPropertyError("Invalid property value: no component '" + value + "' for " + GetName());

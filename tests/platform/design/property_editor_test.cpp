@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/scope_exit.h"
+#include "platform/classes/reader.h"
 #include "platform/classes/strings.h"
 #include "platform/design/designer.h"
 #include "platform/design/standard_editors.h"
@@ -228,6 +230,31 @@ TEST_F(PropertyEditorTest, ComponentEditorOffersNamedComponentsOfTheFormOfItsCla
   peer->SetValue("");
   EXPECT_EQ(part->Peer(), nullptr);
   EXPECT_EQ(Editor(part, "Lines")->GetValue(), "(TStrings)");
+}
+
+TEST_F(PropertyEditorTest, ComponentOfAnotherFormReadsBackAsShown) {
+  auto* part = new TPart(&form);
+  TComponent otherForm(nullptr);
+  otherForm.SetName("Form2");
+  auto* button1 = new TPart(&otherForm);
+  button1->SetName("Button1");
+  (new TPart(&otherForm))->SetName("Button2");
+  part->SetPeer(button1);
+  auto peer = Editor(part, "Peer");
+  ASSERT_EQ(peer->GetValue(), "Form2.Button1");
+  // No lookup finds Form2: the text shown still names the component set.
+  peer->SetValue(peer->GetValue());
+  EXPECT_EQ(part->Peer(), button1);
+  EXPECT_THROW(peer->SetValue("Form2.Button2"), EPropertyError);
+
+  // Other forms are found as references in form files find them.
+  const TRootLookup saved = SetGlobalRootLookup(
+      [&](const std::string& name) { return SameText(name, "Form2") ? &otherForm : nullptr; });
+  const TScopeExit restore([&] { SetGlobalRootLookup(saved); });
+  peer->SetValue("form2.button2");
+  EXPECT_EQ(peer->GetValue(), "Form2.Button2");
+  EXPECT_THROW(peer->SetValue("Form2.Button3"), EPropertyError);
+  EXPECT_THROW(peer->SetValue("Form3.Button1"), EPropertyError);
 }
 
 TEST_F(PropertyEditorTest, MethodEditorOffersOnlyHandlersThatFitTheEvent) {

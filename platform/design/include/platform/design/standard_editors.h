@@ -120,10 +120,11 @@ class TComponentProperty : public TPropertyEditor {
   // none without a designer.
   void GetValues(const TGetStrProc& proc) override;
   // Empty text clears the reference. Other text is looked up with
-  // TDesigner::GetComponent (the form's components and the form itself); a
-  // name it does not find (a qualified one included), one of a component of
-  // another class, or any name without a designer raises EPropertyError.
-  // The component is referred to, not owned.
+  // TDesigner::GetComponent (the form's components, the form itself, and
+  // "Form2.Button1" in other forms); the text GetValue shows always names
+  // the component set. A name neither finds, one of a component of another
+  // class, or any name without a designer raises EPropertyError. The
+  // component is referred to, not owned.
   void SetValue(const std::string& value) override;
 };
 
