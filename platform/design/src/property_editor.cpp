@@ -82,22 +82,15 @@ void SetAll(TPropertyEditor& editor, const std::vector<TPersistent*>& components
             const Setter& setter, const V& value) {
   if (!setter) throw EPropertyError("Property " + prop.Name + " is read-only");
   std::size_t written = 0;
-  // A writer raised partway: the components before it did change, so the
-  // designer must hear of it while the writer's error goes on to the caller.
-  // An error the designer's handler raises meanwhile would end the program
-  // during unwinding; the writer's error is the one reported.
-  const TScopeExit tellPartial([&] {
-    if (written == 0 || written == components.size()) return;
-    try {
-      editor.Modified();
-    } catch (...) {  // NOLINT(bugprone-empty-catch): the writer's error is already propagating
-    }
+  // Once any component changed the designer hears of it, also when a later
+  // writer raises; that writer's error then wins over one OnModified raises.
+  const TScopeExit tell([&] {
+    if (written != 0) editor.Modified();
   });
   for (TPersistent* c : components) {
     setter(*c, value);
     ++written;
   }
-  editor.Modified();
 }
 }  // namespace
 

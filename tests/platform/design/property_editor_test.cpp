@@ -287,6 +287,10 @@ TEST_F(PropertyEditorTest, SeveralSelectedComponents) {
   EXPECT_THROW(CreatePropertyEditor(&designer, {a, b}, Prop("Text"))->SetValue("new"), EPropertyError);
   EXPECT_EQ(a->Text(), "new");
   EXPECT_TRUE(designer.IsModified());
+  // An error the designer's handler raises reaches the caller, unless a writer's is already on its way.
+  designer.OnModified = [](TObject*) { throw EInvalidOperation("handler"); };
+  EXPECT_THROW(CreatePropertyEditor(&designer, {a, b}, Prop("Text"))->SetValue("newer"), EPropertyError);
+  EXPECT_THROW(CreatePropertyEditor(&designer, {a}, Prop("Text"))->SetValue("newer"), EInvalidOperation);
 }
 
 TEST_F(PropertyEditorTest, GetterOfAnotherKindRaisesAFrameworkError) {
