@@ -3,6 +3,7 @@
 #include "platform/classes/reader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/text.h"
@@ -78,13 +79,14 @@ TRootLookup& GlobalRootLookup() {
   static TRootLookup lookup;
   return lookup;
 }
-TComponent* FindGlobalRoot(const std::string& name) {
-  const TRootLookup& lookup = GlobalRootLookup();
-  return lookup ? lookup(name) : nullptr;
-}
 }  // namespace
 
-void SetGlobalRootLookup(TRootLookup lookup) { GlobalRootLookup() = std::move(lookup); }
+TRootLookup SetGlobalRootLookup(TRootLookup lookup) { return std::exchange(GlobalRootLookup(), std::move(lookup)); }
+
+TComponent* FindGlobalRoot(const std::string& rootName) {
+  const TRootLookup& lookup = GlobalRootLookup();
+  return lookup ? lookup(rootName) : nullptr;
+}
 
 TReader::TReader(TStream& stream, int generation) : TFiler(stream, generation), TBinaryReader(stream, generation) {}
 

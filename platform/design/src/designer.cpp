@@ -2,6 +2,7 @@
 
 #include "platform/base/conversions.h"
 #include "platform/base/text.h"
+#include "platform/classes/reader.h"
 
 namespace platform {
 
@@ -20,6 +21,13 @@ void TDesigner::GetComponentNames(TClass cls, const TGetStrProc& proc) const {
 
 TComponent* TDesigner::GetComponent(std::string_view name) const {
   if (form_ == nullptr || name.empty()) return nullptr;
+  const std::size_t dot = name.find('.');
+  if (dot != std::string_view::npos) {
+    // "Form2.Button1": another form, found as the form reader finds it.
+    const std::string rootName(name.substr(0, dot));
+    const TComponent* root = SameText(rootName, form_->Name()) ? form_ : FindGlobalRoot(rootName);
+    return root != nullptr ? root->FindComponent(name.substr(dot + 1)) : nullptr;
+  }
   if (SameText(form_->Name(), name)) return form_;
   return form_->FindComponent(name);
 }

@@ -1,6 +1,7 @@
 #include "platform/design/palette.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -75,16 +76,22 @@ TBitmapInfo ReadBitmapInfo(std::string_view bytes) {
   if (headerSize < 40) throw EReadError("Bitmap info header of " + std::to_string(headerSize) + " bytes");
   TBitmapInfo info;
   info.Width = static_cast<std::int32_t>(LittleEndianAt(bytes, 18, 4));
-  // A negative height is a top-down bitmap.
-  info.Height = std::abs(static_cast<std::int32_t>(LittleEndianAt(bytes, 22, 4)));
+  const auto height = static_cast<std::int32_t>(LittleEndianAt(bytes, 22, 4));
+  // A negative height is a top-down bitmap; the most negative one has no positive counterpart.
+  if (height == INT32_MIN) throw EReadError("Bitmap height " + std::to_string(height) + " is out of range");
+  info.Height = std::abs(height);
   info.BitsPerPixel = static_cast<int>(LittleEndianAt(bytes, 28, 2));
+  if (info.BitsPerPixel == 0) throw EReadError("Bitmap of 0 bits per pixel");
   const std::uint32_t used = LittleEndianAt(bytes, 46, 4);
   info.Colors = info.BitsPerPixel <= 8 ? static_cast<int>(used != 0 ? used : 1u << info.BitsPerPixel) : 0;
   const std::size_t pixelsAt = LittleEndianAt(bytes, 10, 4);
   const std::size_t rowBytes = (static_cast<std::size_t>(info.Width) * info.BitsPerPixel + 31) / 32 * 4;
-  if (info.Width <= 0 || pixelsAt + rowBytes * info.Height > bytes.size())
+  // Divides rather than multiplies: rows times height can exceed 64 bits.
+  if (info.Width <= 0 || pixelsAt > bytes.size() ||
+      (bytes.size() - pixelsAt) / rowBytes < static_cast<std::size_t>(info.Height))
     throw EReadError("Bitmap of " + std::to_string(bytes.size()) + " bytes is too short for " +
-                     std::to_string(info.Width) + "x" + std::to_string(info.Height));
+                     std::to_string(info.Width) + "x" + std::to_string(info.Height) + " at " +
+                     std::to_string(info.BitsPerPixel) + " bits per pixel");
   return info;
 }
 

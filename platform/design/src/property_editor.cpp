@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/base/exceptions.h"
+#include "platform/base/scope_exit.h"
 #include "platform/base/text.h"
 #include "platform/design/designer.h"
 #include "platform/design/standard_editors.h"
@@ -59,11 +60,20 @@ void TPropertyEditor::SetPropEntry(TDesigner* designer, std::vector<TPersistent*
   prop_ = prop;
 }
 
-std::int64_t TPropertyEditor::GetOrdValue() const { return prop_->GetOrd(*GetComponent(0)); }
-double TPropertyEditor::GetFloatValue() const { return prop_->GetFloat(*GetComponent(0)); }
-std::string TPropertyEditor::GetStrValue() const { return prop_->GetStr(*GetComponent(0)); }
-TObject* TPropertyEditor::GetObjValue() const { return prop_->GetObj(*GetComponent(0)); }
-TMethod TPropertyEditor::GetMethodValue() const { return prop_->GetMethod(*GetComponent(0)); }
+namespace {
+// Reads the first selected component through the getter of one kind.
+template <class Getter>
+auto GetFirst(const TPropertyEditor& editor, const Getter& getter, const char* kind) {
+  if (!getter) throw EPropertyError("Property " + editor.GetPropInfo()->Name + " has no " + kind + " value");
+  return getter(*editor.GetComponent(0));
+}
+}  // namespace
+
+std::int64_t TPropertyEditor::GetOrdValue() const { return GetFirst(*this, prop_->GetOrd, "ordinal"); }
+double TPropertyEditor::GetFloatValue() const { return GetFirst(*this, prop_->GetFloat, "floating-point"); }
+std::string TPropertyEditor::GetStrValue() const { return GetFirst(*this, prop_->GetStr, "string"); }
+TObject* TPropertyEditor::GetObjValue() const { return GetFirst(*this, prop_->GetObj, "object"); }
+TMethod TPropertyEditor::GetMethodValue() const { return GetFirst(*this, prop_->GetMethod, "method"); }
 
 namespace {
 // Writes to every selected component, then tells the designer once.
@@ -71,8 +81,16 @@ template <class Setter, class V>
 void SetAll(TPropertyEditor& editor, const std::vector<TPersistent*>& components, const TPropInfo& prop,
             const Setter& setter, const V& value) {
   if (!setter) throw EPropertyError("Property " + prop.Name + " is read-only");
-  for (TPersistent* c : components) setter(*c, value);
-  editor.Modified();
+  std::size_t written = 0;
+  // Once any component changed the designer hears of it, also when a later
+  // writer raises; that writer's error then wins over one OnModified raises.
+  const TScopeExit tell([&] {
+    if (written != 0) editor.Modified();
+  });
+  for (TPersistent* c : components) {
+    setter(*c, value);
+    ++written;
+  }
 }
 }  // namespace
 

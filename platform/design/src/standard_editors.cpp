@@ -48,15 +48,26 @@ void TIntegerProperty::SetValue(const std::string& value) {
   SetOrdValue(GetPropInfo()->Kind == TTypeKind::Int64 ? StrToInt64(value) : StrToInt(value));
 }
 
+namespace {
+// The largest code of a character property: a byte, or a UTF-16 unit.
+std::int64_t MaxCharCode(const TPropInfo& prop) { return prop.Kind == TTypeKind::WChar ? 0xFFFF : 0xFF; }
+}  // namespace
+
 std::string TCharProperty::GetValue() {
-  const std::int64_t code = GetOrdValue();
+  // A char may be signed: its code is the byte, 0..255.
+  const std::int64_t code = GetOrdValue() & MaxCharCode(*GetPropInfo());
   if (code > 32 && code < 127) return std::string(1, static_cast<char>(code));
   return "#" + IntToStr(code);
 }
 
 void TCharProperty::SetValue(const std::string& value) {
   if (value.size() == 1) return SetOrdValue(static_cast<unsigned char>(value[0]));
-  if (value.size() > 1 && value[0] == '#') return SetOrdValue(StrToInt(value.substr(1)));
+  if (value.size() > 1 && value[0] == '#') {
+    const int code = StrToInt(value.substr(1));
+    if (code < 0 || code > MaxCharCode(*GetPropInfo()))
+      throw EPropertyError("Character code '" + value + "' out of range for property " + GetName());
+    return SetOrdValue(code);
+  }
   throw EPropertyError("Invalid character '" + value + "' for property " + GetName());
 }
 
@@ -158,6 +169,8 @@ void TComponentProperty::GetValues(const TGetStrProc& proc) {
 void TComponentProperty::SetValue(const std::string& value) {
   if (value.empty()) return SetObjValue(nullptr);
   TComponent* component = Designer() != nullptr ? Designer()->GetComponent(value) : nullptr;
+  // What GetValue shows reads back even when no lookup finds the other form.
+  if (component == nullptr && value == GetValue()) component = static_cast<TComponent*>(GetObjValue());
   const TClass cls = GetPropInfo()->PropClass();
   if (component == nullptr || (cls != nullptr && !component->InheritsFrom(cls)))
     throw EPropertyError("Invalid property value: no component '" + value + "' for " + GetName());
@@ -169,7 +182,8 @@ std::string TMethodProperty::GetValue() { return GetMethodValue().Name; }
 void TMethodProperty::GetValues(const TGetStrProc& proc) {
   if (Designer() == nullptr || Designer()->Form() == nullptr) return;
   for (TClass c = Designer()->Form()->ClassType(); c != nullptr; c = c->Parent)
-    for (const TMethodInfo& m : c->Methods) proc(m.Name);
+    for (const TMethodInfo& m : c->Methods)
+      if (m.Fits(*GetPropInfo())) proc(m.Name);
 }
 
 void TMethodProperty::SetValue(const std::string& value) {

@@ -126,6 +126,17 @@ TEST(PaletteTest, BitmapHeaders) {
   EXPECT_EQ(info.Colors, 4);
   EXPECT_THROW(ReadBitmapInfo(bmp.substr(0, 60)), EReadError);
   EXPECT_THROW(ReadBitmapInfo("GIF89a" + bmp), EReadError);
+
+  // Headers alone, whose pixel sizes wrap around 64 bits when multiplied out.
+  bmp.resize(54);
+  put(10, 54, 4);
+  put(18, 1u << 30, 4);
+  put(22, 1u << 30, 4);
+  put(28, 128, 2);
+  EXPECT_THROW(ReadBitmapInfo(bmp), EReadError);
+  put(22, 0x80000000u, 4);  // the most negative height has no positive one
+  put(28, 64, 2);
+  EXPECT_THROW(ReadBitmapInfo(bmp), EReadError);
 }
 
 TEST(WinExecTest, ReportsOnlyThroughItsResult) {

@@ -21,7 +21,10 @@ struct TPropInfo;
 // The forms layer installs one that searches the application's forms; with
 // none installed, only the root being read is found.
 using TRootLookup = std::function<TComponent*(const std::string& rootName)>;
-void SetGlobalRootLookup(TRootLookup lookup);
+// Installs `lookup` and returns the one it replaces.
+TRootLookup SetGlobalRootLookup(TRootLookup lookup);
+// The root the installed lookup finds; nullptr when none is installed.
+TComponent* FindGlobalRoot(const std::string& rootName);
 
 class TReader : public TFiler, public TBinaryReader {
  public:

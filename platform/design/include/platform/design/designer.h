@@ -34,9 +34,11 @@ class TDesigner {
   // nullptr: every class), in the form's component order; unnamed ones, and
   // the form itself, are left out. Nothing without a form.
   virtual void GetComponentNames(TClass cls, const TGetStrProc& proc) const;
-  // The component the form owns of that name, or the form itself (names
-  // compared ignoring ASCII case); nullptr otherwise, for an empty name and
-  // without a form. Not owned by the caller.
+  // The component the form owns of that name, or the form itself; for
+  // "Form2.Button1", the component that form owns, the form found as form
+  // files' references find it (FindGlobalRoot). Names compare ignoring ASCII
+  // case; nullptr otherwise, for an empty name and without a form. Not owned
+  // by the caller.
   virtual TComponent* GetComponent(std::string_view name) const;
   // "Lexivar1", "Lexivar2", ...: the class name without its leading T (or t)
   // and the first number from 1 that GetComponent does not find.

@@ -52,8 +52,9 @@ struct TBitmapInfo {
 };
 // Reads the headers of a ".bmp" file (Height positive for top-down ones too);
 // raises EReadError naming what is wrong when the bytes are not one: no "BM"
-// header, an info header under 40 bytes, a width not above 0, or fewer bytes
-// than the pixels need.
+// header, an info header under 40 bytes, a width not above 0, a height of
+// -2^31, 0 bits per pixel, or fewer bytes than the pixels need (however many
+// that is: sizes beyond 64 bits are refused, not wrapped).
 TBitmapInfo ReadBitmapInfo(std::string_view bytes);
 
 }  // namespace platform

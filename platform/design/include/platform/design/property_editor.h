@@ -81,12 +81,15 @@ class TPropertyEditor : public TObject {
   void Modified();
 
   // Values of the property, read from the first selected component and
-  // written to all of them in selection order, then one Modified per call.
-  // Use the pair of the property's kind: the getters of other kinds are
-  // empty. Getters raise EListError when nothing is selected; setters raise
-  // EPropertyError, writing nothing, when the property has no writer of that
-  // kind. When a writer raises, the components before it keep the new value
-  // and Modified is not called.
+  // written to all of them in selection order, then one Modified per call
+  // that wrote any.
+  // Use the pair of the property's kind. Getters raise EPropertyError when
+  // the property has no reader of that kind and EListError when nothing is
+  // selected; setters raise EPropertyError, writing nothing, when the
+  // property has no writer of that kind. When a writer raises, the
+  // components before it keep the new value, Modified is still called if
+  // there are any, and the writer's error reaches the caller (one the
+  // designer's OnModified raises then is dropped).
   std::int64_t GetOrdValue() const;
   void SetOrdValue(std::int64_t value);
   double GetFloatValue() const;

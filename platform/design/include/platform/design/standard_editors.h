@@ -32,11 +32,12 @@ class TCharProperty : public TOrdinalProperty {
   LXV_CLASS(TCharProperty, TOrdinalProperty)
  public:
   // The character itself when printable ASCII other than the blank, else "#"
-  // and its decimal code.
+  // and its decimal code (0..255 for Char, 0..65535 for WChar).
   std::string GetValue() override;
-  // One character (its byte), or "#" and a code as StrToInt reads it (not
-  // range-checked). Raises EPropertyError for other text, the empty text
-  // included, and EConvertError for a code that is not an integer.
+  // One character (its byte), or "#" and a code as StrToInt reads it. Raises
+  // EPropertyError for other text, the empty text included, and for a code
+  // outside the range GetValue shows; EConvertError for a code that is not
+  // an integer.
   void SetValue(const std::string& value) override;
 };
 
@@ -119,10 +120,11 @@ class TComponentProperty : public TPropertyEditor {
   // none without a designer.
   void GetValues(const TGetStrProc& proc) override;
   // Empty text clears the reference. Other text is looked up with
-  // TDesigner::GetComponent (the form's components and the form itself); a
-  // name it does not find (a qualified one included), one of a component of
-  // another class, or any name without a designer raises EPropertyError.
-  // The component is referred to, not owned.
+  // TDesigner::GetComponent (the form's components, the form itself, and
+  // "Form2.Button1" in other forms); the text GetValue shows always names
+  // the component set. A name neither finds, one of a component of another
+  // class, or any name without a designer raises EPropertyError. The
+  // component is referred to, not owned.
   void SetValue(const std::string& value) override;
 };
 
@@ -133,8 +135,9 @@ class TMethodProperty : public TPropertyEditor {
   TPropertyAttributes GetAttributes() override { return {paMultiSelect, paValueList, paSortList}; }
   // The handler's name, empty when none.
   std::string GetValue() override;
-  // The published methods of the designer's form, its class's first, then its
-  // ancestors'; whatever their signature. None without a designer or form.
+  // The published methods of the designer's form whose signature fits the
+  // event (TMethodInfo::Fits), its class's first, then its ancestors'. None
+  // without a designer or form.
   void GetValues(const TGetStrProc& proc) override;
   // Binds the form's method of that name (ignoring ASCII case) to the form
   // instance; empty text clears the event. Raises EPropertyError for a name

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,9 @@ struct TPropInfo {
   std::function<TMethod(const TObject&)> GetMethod;
   std::function<void(TObject&, const TMethod&)> SetMethod;
   std::function<bool(const TObject&)> StoredTest;  // empty: always stored
+  // Method: the handler type the event holds (a std::function of its
+  // signature); nullptr when unknown.
+  const std::type_info* MethodType = nullptr;
 
   TClass PropClass() const { return PropClassOf ? PropClassOf() : nullptr; }
   bool IsOrdinal() const;
@@ -76,6 +80,12 @@ struct TPropInfo {
 struct TMethodInfo {
   std::string Name;
   std::function<std::any(TObject&)> Bind;  // a std::function bound to the instance
+  const std::type_info* Type = nullptr;     // of what Bind returns; nullptr when unknown
+  // Whether an event property can hold this method: the same signature, or
+  // either side unknown.
+  bool Fits(const TPropInfo& event) const {
+    return Type == nullptr || event.MethodType == nullptr || *Type == *event.MethodType;
+  }
 };
 
 // A published field: a member of a root class (a form) that points to a

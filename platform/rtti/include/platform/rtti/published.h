@@ -140,6 +140,7 @@ class TClassBuilder {
     TPropInfo p;
     p.Name = std::move(name);
     p.Kind = TTypeKind::Method;
+    p.MethodType = &typeid(typename E::Handler);
     p.GetMethod = [member](const TObject& o) { return (static_cast<const T&>(o).*member).AsMethod(); };
     p.SetMethod = [member](TObject& o, const TMethod& m) { (Self(o).*member).SetMethod(m); };
     info_.Properties.push_back(std::move(p));
@@ -163,9 +164,10 @@ class TClassBuilder {
   // A published method, which the form reader binds events to by name.
   template <class M>
   TClassBuilder& Method(std::string name, M method) {
+    using Function = typename detail::MethodTraits<M>::Function;
     info_.Methods.push_back(TMethodInfo{std::move(name), [method](TObject& o) {
       return std::any(detail::MethodTraits<M>::BindTo(&Self(o), method));
-    }});
+    }, &typeid(Function)});
     return *this;
   }
 
