@@ -216,7 +216,7 @@ def restore(path, original):
 
 def main():
     count = int(sys.argv[1]) if len(sys.argv) > 1 else 20
-    seed = int(os.environ.get("MUTANTS_SEED", "1"))
+    shuffle = int(os.environ.get("MUTANTS_SHUFFLE", "1"))
     only = {int(x) for x in os.environ.get("MUTANTS_ONLY", "").replace(",", " ").split()}
     # Both unwind through the finally that restores the source, even where
     # the run was started with SIGINT ignored (in the background).
@@ -227,9 +227,9 @@ def main():
     if os.environ.get("MUTANTS_FILES"):
         mutants = [m for m in mutants if re.search(os.environ["MUTANTS_FILES"], m.path)]
     # A shuffle, so a smaller sample is the start of a larger one.
-    random.Random(seed).shuffle(mutants)
+    random.Random(shuffle).shuffle(mutants)
     sample = mutants[:count]
-    print(f"{len(mutants)} mutants; {len(sample)} sampled with seed {seed}")
+    print(f"{len(mutants)} mutants; {len(sample)} taken from shuffle {shuffle}")
     if os.environ.get("MUTANTS_LIST"):
         for index, mutant in enumerate(sample, 1):
             print(f"[{index}] {mutant.kind}: {mutant.describe(texts[mutant.path])}")

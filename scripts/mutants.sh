@@ -3,7 +3,7 @@
 # one at a time, and reports the ones the tests let through. Slow; not part of
 # scripts/test.sh.
 #
-#   MUTANTS_SEED=n     another sample (default fixed)
+#   MUTANTS_SHUFFLE=n  another order of the candidates, so another sample (default 1)
 #   MUTANTS_ONLY=3,17  run only these mutants of the sample (as numbered in a run)
 #   MUTANTS_LIST=1     list the sample without running it
 #   MUTANTS_FILES=re   sample only from the files whose path matches (e.g. 'Literals|LxvEdit/')

@@ -47,7 +47,7 @@ void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t loca
 
 // Puts the lines where SortInsert, one after the other, would put them. Into
 // a list in order that is the sorted union of both (the lines carry no
-// objects, so equal lines are interchangeable), made here in one forward
+// objects, so equal lines are interchangeable), which MergeLines makes in one
 // pass instead of a bisection per line; a list out of order (lines of other
 // shapes written by hand) takes them by bisection.
 void InsertAll(TSortList& lines, std::vector<std::string>& added) {

@@ -259,8 +259,10 @@ void PublishWinControlCommon(TClassBuilder<T>& b, const TSharedProperties& with 
     b.Property("Color", &T::Color, &T::SetColor).Stored(&T::IsColorStored).Idents(ColorIdents());
     if (!with.ParentColor) b.Default(clWindow);
   }
-  if (with.EnabledAndFont) b.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(1);
-  if (with.EnabledAndFont) b.Property("Font", &T::Font, &T::SetFont).Stored(&T::IsFontStored);
+  if (with.EnabledAndFont) {
+    b.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(1)
+        .Property("Font", &T::Font, &T::SetFont).Stored(&T::IsFontStored);
+  }
   if (with.Color) b.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(with.ParentColor);
   if (with.ParentFont) b.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(1);
   if (with.Hints) {
