@@ -34,10 +34,10 @@ inline bool ModelFind(const TModelLines& lines, std::string_view text, int& inde
   return found;
 }
 
-inline void ModelInsert(TModelLines& lines, const std::string& text, int object) {
+inline void ModelInsert(TModelLines& lines, std::string_view text, int object) {
   int index = -1;
   ModelFind(lines, text, index);
-  lines.insert(lines.begin() + index, {text, object});
+  lines.insert(lines.begin() + index, {std::string(text), object});
 }
 
 inline TModelLines ModelOf(const platform::TStrings& list) {

@@ -225,7 +225,7 @@ TEST_F(LocaleEditorTest, TranslationFieldCommitsOnExitAndEscapeRevertsToTheShown
 }
 
 TEST_F(LocaleEditorTest, PageUpAndDownMoveByOneOrToTheNearestUntranslated) {
-  const auto current = [](TLocaleEditor& d) { return d.PropList->Items()->Strings(d.PropList->ItemIndex()); };
+  const auto current = [](TLocaleEditor& d) { return std::string(d.PropList->Items()->Strings(d.PropList->ItemIndex())); };
   User().Pick("LocaleNotebook", kOptions).Click("CkxMove").Pick("LocaleNotebook", kTranslations);  // option off
   // Moves follow the list's own order; the shift state is not looked at.
   std::string first, second;
@@ -257,7 +257,7 @@ TEST_F(LocaleEditorTest, PageUpAndDownMoveByOneOrToTheNearestUntranslated) {
 }
 
 TEST_F(LocaleEditorTest, PageDownWithTheOptionStopsAtTheNextEmptyValueOrTheLast) {
-  const auto current = [](TLocaleEditor& d) { return d.PropList->Items()->Strings(d.PropList->ItemIndex()); };
+  const auto current = [](TLocaleEditor& d) { return std::string(d.PropList->Items()->Strings(d.PropList->ItemIndex())); };
   // Every value filled: Page Down runs to the last property, Page Up back to the first.
   User().Pick("PropList", 0).Focus("EdtTranslation").Press(VK_NEXT);
   Check([&](TLocaleEditor& d) { EXPECT_EQ(d.PropList->ItemIndex(), d.PropList->Items()->Count() - 1); });
@@ -384,7 +384,7 @@ TEST_F(LocaleEditorTest, TheFirstTableLineAndTheFirstChooserEntryAreNoExceptions
   // German sorts first in the table, so its first property is line 0.
   User().Pick("CbxLang", "German, Germany").Pick("PropList", 0);
   Check([](TLocaleEditor& d) {
-    const std::string& line = d.WorkTranslations->Strings(0);
+    const std::string_view line = d.WorkTranslations->Strings(0);
     EXPECT_EQ(d.EdtTranslation->Text(), line.substr(line.find('=') + 1));
     EXPECT_TRUE(d.EdtTranslation->Enabled());
   });

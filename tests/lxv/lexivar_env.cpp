@@ -85,13 +85,13 @@ std::string FormText(TForm& form) {
 
 std::vector<std::string> Lines(const TStrings& list) {
   std::vector<std::string> lines;
-  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Strings(i));
+  for (int i = 0; i < list.Count(); ++i) lines.emplace_back(list.Strings(i));
   return lines;
 }
 
 std::string ValueOf(const TStrings& list, const std::string& key) {
   for (int i = 0; i < list.Count(); ++i)
-    if (list.Strings(i).starts_with(key)) return list.Strings(i).substr(key.size());
+    if (list.Strings(i).starts_with(key)) return std::string(list.Strings(i).substr(key.size()));
   return "<none>";
 }
 

@@ -41,7 +41,7 @@ platform::TClass TLongNamed::StaticClass() {
 
 std::vector<std::string> Lines(const platform::TStrings& list) {
   std::vector<std::string> out;
-  for (int i = 0; i < list.Count(); ++i) out.push_back(list.Strings(i));
+  for (int i = 0; i < list.Count(); ++i) out.emplace_back(list.Strings(i));
   return out;
 }
 
@@ -83,7 +83,7 @@ TEST_F(TranslationFile, TwoLocalesIntoNewFileAndSaveAfterChange) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "#2Form1.00000409_KEY7%0=en7"), lines.end());
   for (const std::string& line : lines) EXPECT_EQ(line.rfind("#2Form1.0000040", 0), 0u) << line;
 
-  const std::string key = table.Strings(6).substr(0, table.Strings(6).find('='));
+  const std::string key(table.Strings(6).substr(0, table.Strings(6).find('=')));
   table.SetStrings(6, key + "=changed");
   SaveTranslationFile(table, "Form1", 0, file_);
   const std::vector<std::string> again = FileLines(file_);
@@ -126,7 +126,7 @@ TEST_F(TranslationFile, SaveGivesWhatInsertionOneByOneGives) {
     TSortList table;
     for (int i = static_cast<int>(rng() % 6); i > 0; --i) table.SortInsert(pick({"A", "B", "C"}) + "=" + pick({"v", "w"}), nullptr);
     for (int i = 0; i < table.Count(); ++i) {
-      const std::string& line = table.Strings(i);
+      const std::string line(table.Strings(i));
       lxvtest::ModelInsert(expected, "#2Form1." + line.substr(0, 1) + "%0" + line.substr(1), 0);
     }
     SaveTranslationFile(table, "Form1", 0, file_);

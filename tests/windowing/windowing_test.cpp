@@ -235,7 +235,7 @@ TEST_F(WindowingTest, AnEditPendingAtATabClickReachesTheComponent) {
   editor->PropList->SetItemIndex(0);
   editor->PropListClick(editor.get());
   const LCID chosen = static_cast<LCID>(IntFromObject(editor->CbxLang->Items()->Objects(editor->CbxLang->ItemIndex())));
-  const std::string key = Lxv::LocalePrefix(chosen) + "_" + editor->PropList->Items()->Strings(0) + "=";
+  const std::string key = Lxv::LocalePrefix(chosen) + "_" + std::string(editor->PropList->Items()->Strings(0)) + "=";
   InjectClick(*WidgetOf(*editor->EdtTranslation));
   editor->EdtTranslation->SelectAll();
   for (const char* c : {"Z", "q"}) InjectKey(*window, c[0], c);

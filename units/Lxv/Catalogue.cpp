@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::size_t kCatalogueLines = 58;
 constexpr std::size_t kAnswerBuffer = 255;  // the size the framework's catalogue queries with
-using TLines = std::array<std::string, kCatalogueLines>;
+using TLines = std::array<std::string_view, kCatalogueLines>;
 
 // The order in which one locale's lines sort follows from their keys alone
 // (distinct, and none a prefix of another), so it is worked out once, from
@@ -37,12 +37,13 @@ const std::array<int, kCatalogueLines>& SortedOrder(const TLines& lines) {
   return order;
 }
 
-// Queries one locale and builds its lines in production
-// order, each in a string of its own size that moves into the list; Flush
-// puts them where SortInsert would.
+// Queries one locale and builds its lines in production order, one after
+// the other in one text; Flush puts them where SortInsert would.
 class TCatalogueWriter {
  public:
-  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {}
+  TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {
+    text_.reserve(kTypicalText);
+  }
 
   // The answer as a 256-byte buffer of size 255 receives it (up to its first
   // zero), or the default where that query fails. Read in place: the
@@ -54,9 +55,7 @@ class TCatalogueWriter {
   }
 
   void Insert(std::string_view key, std::string_view value) {
-    std::string& line = lines_[count_++];
-    line.reserve(prefix_.size() + key.size() + value.size());
-    line.append(prefix_).append(key).append(value);
+    ends_[count_++] = text_.append(prefix_).append(key).append(value).size();
   }
 
   // A locale new to a list in byte order: its lines, all distinct and all
@@ -67,24 +66,29 @@ class TCatalogueWriter {
   // where a bisection may land anywhere) each line goes through SortInsert in
   // production order.
   void Flush() {
+    TLines lines;
+    for (std::size_t k = 0, start = 0; k < kCatalogueLines; start = ends_[k++])
+      lines[k] = std::string_view(text_).substr(start, ends_[k] - start);
     TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
     int at = -1;
     list_.SortFind(prefix_, at);
     if (!list_.InByteOrder() || (at < list_.Count() && list_.Strings(at).starts_with(prefix_))) {
-      for (std::string& line : lines_) list_.SortInsert(std::move(line), object);
+      for (std::string_view line : lines) list_.SortInsert(line, object);
       return;
     }
     TLines run;
-    const std::array<int, kCatalogueLines>& order = SortedOrder(lines_);
-    for (std::size_t k = 0; k < kCatalogueLines; ++k) run[k] = std::move(lines_[static_cast<std::size_t>(order[k])]);
+    const std::array<int, kCatalogueLines>& order = SortedOrder(lines);
+    for (std::size_t k = 0; k < kCatalogueLines; ++k) run[k] = lines[static_cast<std::size_t>(order[k])];
     list_.InsertObjects(at, run, object);
   }
 
  private:
+  static constexpr std::size_t kTypicalText = 2048;  // one locale's lines, most locales
   LCID lcid_;
   TSortList& list_;
   std::string prefix_;
-  TLines lines_;
+  std::string text_;
+  std::array<std::size_t, kCatalogueLines> ends_{};
   std::size_t count_ = 0;
 };
 

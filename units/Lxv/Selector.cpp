@@ -177,7 +177,7 @@ void TLexivar::UpdateAdoptOn() {
   UpdateLangList();
   if (refill)
     for (int i = 0; i < localeList_->Count(); ++i)
-      selector->Add(*this, localeList_->Strings(i), static_cast<LCID>(IntFromObject(localeList_->Objects(i))));
+      selector->Add(*this, std::string(localeList_->Strings(i)), static_cast<LCID>(IntFromObject(localeList_->Objects(i))));
   UpdateLanguageSelection();
 }
 

@@ -13,7 +13,7 @@ platform::TClass TSortList::StaticClass() {
   return &info;
 }
 
-bool TSortList::SortFind(const std::string& text, int& index) const {
+bool TSortList::SortFind(std::string_view text, int& index) const {
   const bool wantPosition = index == -1;
   // In a list in byte order, a text past the last line moves the bisection
   // right at every step, to Count: say so after one comparison. (Lines come in
@@ -23,7 +23,7 @@ bool TSortList::SortFind(const std::string& text, int& index) const {
     return false;
   }
   int lastCompare = 0;
-  int middle = Bisect([&](const std::string& line) { return std::string_view(text).compare(line); }, lastCompare);
+  int middle = Bisect(text, lastCompare);
   // A search that ends right of a line means the text belongs after it.
   if (wantPosition && lastCompare > 0) ++middle;
   const bool found = lastCompare == 0 && Count() > 0;
@@ -31,7 +31,7 @@ bool TSortList::SortFind(const std::string& text, int& index) const {
   return found;
 }
 
-void TSortList::SortInsert(const std::string& text, platform::TObject* object) {
+void TSortList::SortInsert(std::string_view text, platform::TObject* object) {
   int index = -1;
   SortFind(text, index);
   // InsertObject at the place the bisection found (TSortList overrides none

@@ -19,11 +19,11 @@ class TSortList : public platform::TStringList {
   // object slot, as an integer, of the last line the search examined (0 for an
   // empty list).
   // Raises nothing.
-  bool SortFind(const std::string& text, int& index) const;
+  bool SortFind(std::string_view text, int& index) const;
   // Inserts before an equal line that SortFind reaches, so duplicates are
   // kept. OnChanging and OnChange fire around the insertion, as for any
   // insertion into the list; an error their handlers raise reaches the caller.
-  void SortInsert(const std::string& text, platform::TObject* object);
+  void SortInsert(std::string_view text, platform::TObject* object);
 };
 
 }  // namespace Lxv

@@ -89,12 +89,12 @@ std::string ValueProblem(std::string_view keyName, std::string_view value) {
 std::vector<TValueProblem> TableValueProblems(const TStrings& table) {
   std::vector<TValueProblem> problems;
   for (int i = 0; i < table.Count(); ++i) {
-    const std::string& line = table.Strings(i);
+    const std::string_view line = table.Strings(i);
     const std::string_view prefix = LinePrefix(line);
     const std::string_view key = LineKey(line);
     if (prefix.empty() || key.size() <= prefix.size()) continue;
     std::string problem = ValueProblem(key.substr(prefix.size()), LineValue(line));
-    if (!problem.empty()) problems.push_back({line, std::move(problem)});
+    if (!problem.empty()) problems.push_back({std::string(line), std::move(problem)});
   }
   return problems;
 }

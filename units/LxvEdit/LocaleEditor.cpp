@@ -55,7 +55,7 @@ template <class Accept>
 void ListLocales(const TStrings& lines, std::string& language, std::string& country, Accept accept) {
   const auto value = [](std::string_view line) { return std::string(Lxv::LineValue(line)); };
   for (int i = 0; i < lines.Count(); ++i) {
-    const std::string& line = lines.Strings(i);
+    const std::string_view line = lines.Strings(i);
     if (KeyIs(line, Lxv::TSettingField::EnglishCountryName)) {
       country = value(line);
     } else if (KeyIs(line, Lxv::TSettingField::EnglishName)) {

@@ -48,7 +48,7 @@ void TLocaleEditor::LangListInAppClick(TObject*) {
 void TLocaleEditor::BtnCopyLangClick(TObject*) {
   const int index = LangList->ItemIndex();
   if (index < 0) return;
-  const std::string text = LangList->Items()->Strings(index);
+  const std::string text(LangList->Items()->Strings(index));
   const std::int32_t lcid = CurrentLcid(*LangList);
   LangListInApp->Items()->AddObject(text, ObjectFromInt(lcid));
   CbxLang->Items()->AddObject(text, ObjectFromInt(lcid));
@@ -62,7 +62,7 @@ void TLocaleEditor::BtnCopyLangClick(TObject*) {
 void TLocaleEditor::BtnRemoveLangClick(TObject*) {
   const int index = LangListInApp->ItemIndex();
   if (index < 0) return;
-  const std::string text = LangListInApp->Items()->Strings(index);
+  const std::string text(LangListInApp->Items()->Strings(index));
   const std::int32_t lcid = CurrentLcid(*LangListInApp);
   LangList->Items()->AddObject(text, ObjectFromInt(lcid));
   MoveLocaleLines(lcid, *WorkTranslations, *SystemLocaleProps);

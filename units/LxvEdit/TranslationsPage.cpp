@@ -17,7 +17,7 @@ int FindLineStarting(const TStrings& lines, const std::string& start) {
   return -1;
 }
 
-std::string CurrentEntry(const TListBox& list) { return list.Items()->Strings(list.ItemIndex()); }
+std::string CurrentEntry(const TListBox& list) { return std::string(list.Items()->Strings(list.ItemIndex())); }
 }  // namespace
 
 std::string TLocaleEditor::LocaleKey() const {
@@ -33,8 +33,8 @@ int TLocaleEditor::PropertyLine() const {
 }
 
 void TLocaleEditor::StoreValue(int index, const std::string& value) {
-  const std::string& line = WorkTranslations->Strings(index);
-  WorkTranslations->SetStrings(index, line.substr(0, line.find('=') + 1) + value);
+  const std::string_view line = WorkTranslations->Strings(index);
+  WorkTranslations->SetStrings(index, std::string(line.substr(0, line.find('=') + 1)) + value);
 }
 
 void TLocaleEditor::CbxLangChange(TObject*) {
@@ -44,7 +44,7 @@ void TLocaleEditor::CbxLangChange(TObject*) {
     const std::string key = LocaleKey();
     TStringsUpdate update(names);
     for (int i = 0; i < WorkTranslations->Count(); ++i) {
-      const std::string& line = WorkTranslations->Strings(i);
+      const std::string_view line = WorkTranslations->Strings(i);
       if (!line.starts_with(key)) continue;
       const std::string rest(Lxv::TableValue(std::string_view(line).substr(line.find('_') + 1)));
       names.Add(rest.substr(0, rest.find('=')));
@@ -65,12 +65,12 @@ void TLocaleEditor::PropListClick(TObject*) {
   const TStrings& descriptions = *DescList->Items();
   const int description = FindLineStarting(descriptions, CurrentEntry(*PropList) + "=");
   if (description >= 0) {
-    const std::string& line = descriptions.Strings(description);
+    const std::string_view line = descriptions.Strings(description);
     LblProp->SetCaption(std::string(Lxv::LineValue(line)));
   }
   const int index = PropertyLine();
   if (index < 0) return;
-  const std::string& line = WorkTranslations->Strings(index);
+  const std::string_view line = WorkTranslations->Strings(index);
   ShownValue = Lxv::LineValue(line);
   EdtTranslation->SetText(ShownValue);
   EdtTranslation->SetColor(clWindow);

@@ -13,16 +13,17 @@ namespace platform {
 namespace {
 
 // Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
-template <class F>
-void ForEachLine(std::string_view text, F add) {
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\r' && text[i] != '\n') continue;
-    add(text.substr(start, i - start));
+    lines.push_back(text.substr(start, i - start));
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     start = i + 1;
   }
-  if (start < text.size()) add(text.substr(start));
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
 }
 
 }  // namespace
@@ -32,13 +33,13 @@ TClass TStrings::StaticClass() {
   return &info;
 }
 
-void TStrings::SetStrings(int index, const std::string& text) {
+void TStrings::SetStrings(int index, std::string_view text) {
   TObject* object = Objects(index);
   Delete(index);
   InsertObject(index, text, object);
 }
 
-int TStrings::AddObject(const std::string& text, TObject* object) {
+int TStrings::AddObject(std::string_view text, TObject* object) {
   const int index = Count();
   InsertObject(index, text, object);
   return index;
@@ -55,9 +56,14 @@ void TStrings::AddStrings(const TStrings& source) {
   for (int i = 0; i < source.Count(); ++i) AddObject(source.Strings(i), source.Objects(i));
 }
 
-void TStrings::AddStrings(std::vector<std::string>&& lines) {
+void TStrings::AddStrings(std::span<const std::string_view> lines) {
   TStringsUpdate update(*this);
-  for (std::string& line : lines) AddObject(line, nullptr);
+  for (std::string_view line : lines) AddObject(line, nullptr);
+}
+
+void TStrings::AddStrings(std::span<const std::string> lines) {
+  const std::vector<std::string_view> views(lines.begin(), lines.end());
+  AddStrings(std::span<const std::string_view>(views));
 }
 
 int TStrings::IndexOf(std::string_view text) const {
@@ -85,19 +91,20 @@ std::string TStrings::Text() const {
   return text;
 }
 
-void TStrings::SetText(std::string_view text) {
+void TStrings::SetText(std::string_view text) { ReplaceLines(SplitLines(text)); }
+
+void TStrings::ReplaceLines(std::span<const std::string_view> lines) {
   TStringsUpdate update(*this);
   Clear();
-  ForEachLine(text, [this](std::string_view line) { Add(std::string(line)); });
+  AddStrings(lines);
 }
 
 void TStrings::LoadFromFile(const std::string& path) {
   const std::string text = ReadFileBytes(path, kMaxTextFileBytes);
-  std::size_t lines = 0;
-  ForEachLine(text, [&lines](std::string_view) { ++lines; });
-  if (lines > kMaxTextFileLines)
+  const std::vector<std::string_view> lines = SplitLines(text);
+  if (lines.size() > kMaxTextFileLines)
     throw EFOpenError("File \"" + path + "\" holds more than " + std::to_string(kMaxTextFileLines) + " lines");
-  SetText(text);
+  ReplaceLines(lines);
 }
 
 void TStrings::SaveToFile(const std::string& path) const { WriteFileAtomically(path, Text()); }
@@ -140,12 +147,12 @@ void TStringList::CheckIndex(int index, int limit) const {
     throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-const std::string& TStringList::Strings(int index) const {
+std::string_view TStringList::Strings(int index) const {
   CheckIndex(index, Count());
   return items_.At(index).Text;
 }
 
-void TStringList::SetStrings(int index, const std::string& text) {
+void TStringList::SetStrings(int index, std::string_view text) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count());
   Changing();
@@ -165,23 +172,23 @@ void TStringList::SetObjects(int index, TObject* object) {
   Changed();
 }
 
-void TStringList::InsertObject(int index, const std::string& text, TObject* object) {
+void TStringList::InsertObject(int index, std::string_view text, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() + 1);
   Changing();
-  items_.Insert(index, TStringItem{text, object});
+  items_.Insert(index, text, object);
   Changed();
 }
 
-void TStringList::InsertBisected(int index, const std::string& text, TObject* object) {
+void TStringList::InsertBisected(int index, std::string_view text, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() + 1);
   Changing();
-  items_.InsertBisected(index, TStringItem{text, object});
+  items_.InsertBisected(index, text, object);
   Changed();
 }
 
-void TStringList::InsertObjects(int index, std::span<std::string> lines, TObject* object) {
+void TStringList::InsertObjects(int index, std::span<const std::string_view> lines, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() + 1);
   if (lines.empty()) return;
@@ -190,7 +197,7 @@ void TStringList::InsertObjects(int index, std::span<std::string> lines, TObject
   Changed();
 }
 
-void TStringList::MergeLines(std::span<std::string> lines) {
+void TStringList::MergeLines(std::span<const std::string> lines) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   const auto descending = [](const std::string& a, const std::string& b) { return a.compare(b) > 0; };
   if (!InByteOrder() || std::adjacent_find(lines.begin(), lines.end(), descending) != lines.end())
@@ -215,25 +222,25 @@ void TStringList::Clear() {
   Changed();
 }
 
-int TStringList::AddObject(const std::string& text, TObject* object) {
+int TStringList::AddObject(std::string_view text, TObject* object) {
   if (!sorted_) return TStrings::AddObject(text, object);
   int index = 0;
   if (Find(text, index)) {
     if (duplicates_ == TDuplicates::dupIgnore) return index;
     if (duplicates_ == TDuplicates::dupError)
-      throw EStringListError("String list does not allow duplicates ('" + text + "')");
+      throw EStringListError("String list does not allow duplicates ('" + std::string(text) + "')");
   }
   Changing();
-  items_.Insert(index, TStringItem{text, object});
+  items_.Insert(index, text, object);
   Changed();
   return index;
 }
 
-void TStringList::AddStrings(std::vector<std::string>&& lines) {
-  if (sorted_) return TStrings::AddStrings(std::move(lines));
+void TStringList::AddStrings(std::span<const std::string_view> lines) {
+  if (sorted_) return TStrings::AddStrings(lines);
   if (lines.empty()) return;
   Changing();
-  items_.Append(std::move(lines));
+  items_.Append(lines);
   Changed();
 }
 
@@ -297,11 +304,7 @@ void TStringList::CustomSort(const std::function<int(const TStringList&, int, in
   std::vector<int> order(static_cast<std::size_t>(Count()));
   for (int i = 0; i < Count(); ++i) order[static_cast<std::size_t>(i)] = i;
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
-  std::vector<TStringItem> all = items_.TakeAll();
-  std::vector<TStringItem> sortedItems;
-  sortedItems.reserve(all.size());
-  for (int i : order) sortedItems.push_back(std::move(all[static_cast<std::size_t>(i)]));
-  items_.Reset(std::move(sortedItems));
+  items_.Reorder(order);
   Changed();
 }
 

@@ -17,19 +17,19 @@ void TStrings::DefineProperties(TFiler& filer) {
         reader.ReadListBegin();
         TStringsUpdate update(*this);
         Clear();
-        // Lines move into the list in batches: no copy of their text, and no
-        // scratch allocation that grows with the list.
-        std::vector<std::string> batch;
-        batch.reserve(kBatch);
+        // Lines go into the list in batches, read into strings that are
+        // reused: after the first batch, reading allocates nothing per line.
+        std::vector<std::string> batch(kBatch);
+        std::size_t filled = 0;
         while (!reader.EndOfList()) {
-          reader.ReadString(batch.emplace_back());
-          if (batch.size() == kBatch) {
-            AddStrings(std::move(batch));
-            batch.clear();
+          reader.ReadString(batch[filled++]);
+          if (filled == kBatch) {
+            AddStrings(batch);
+            filled = 0;
           }
         }
         reader.ReadListEnd();
-        AddStrings(std::move(batch));
+        AddStrings(std::span(batch).first(filled));
       },
       [this](TWriter& writer) {
         writer.WriteListBegin();

@@ -21,7 +21,7 @@ namespace {
 
 std::vector<std::string> Texts(const TStrings& strings) {
   std::vector<std::string> texts;
-  for (int i = 0; i < strings.Count(); ++i) texts.push_back(strings.Strings(i));
+  for (int i = 0; i < strings.Count(); ++i) texts.emplace_back(strings.Strings(i));
   return texts;
 }
 
@@ -160,7 +160,7 @@ class TRadioGroupWidget : public Fl_Group, public TControlLink {
     for (int i = 0; i < count; ++i) {
       auto* button = new TRadioButtonWidget(x() + 8 + (i / rows) * columnWidth, top + (i % rows) * rowHeight,
                                             columnWidth, std::min(rowHeight, 24), &group, i);
-      button->copy_label(LabelText(group.Items()->Strings(i)).c_str());
+      button->copy_label(LabelText(std::string(group.Items()->Strings(i))).c_str());
       button->labelfont(CoveringFace(BaseFace, button->label()));
       button->labelsize(labelsize());
       add(button);

@@ -10,8 +10,11 @@
 
 namespace platform {
 
-std::string SnapshotEntry(const std::string& text, bool current, bool selected) {
-  return std::string(current ? ">" : " ") + (selected ? "*" : " ") + " " + text;
+std::string SnapshotEntry(std::string_view text, bool current, bool selected) {
+  std::string entry = current ? ">" : " ";
+  entry += selected ? "* " : "  ";
+  entry += text;
+  return entry;
 }
 
 // --- TListItems
@@ -22,7 +25,7 @@ void TListItems::Check(int index, int limit) const {
   if (index < 0 || index >= limit) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-const std::string& TListItems::Strings(int index) const {
+std::string_view TListItems::Strings(int index) const {
   Check(index, Count());
   return entries_[static_cast<std::size_t>(index)].Text;
 }
@@ -37,7 +40,7 @@ void TListItems::SetObjects(int index, TObject* object) {
   entries_[static_cast<std::size_t>(index)].Object = object;
 }
 
-void TListItems::SetStrings(int index, const std::string& text) {
+void TListItems::SetStrings(int index, std::string_view text) {
   Check(index, Count());
   if (!sorted_) {
     entries_[static_cast<std::size_t>(index)].Text = text;
@@ -48,23 +51,23 @@ void TListItems::SetStrings(int index, const std::string& text) {
   AddObject(text, object);
 }
 
-void TListItems::InsertObject(int index, const std::string& text, TObject* object) {
+void TListItems::InsertObject(int index, std::string_view text, TObject* object) {
   if (sorted_) {
     AddObject(text, object);  // a sorted list decides the position itself
     return;
   }
   Check(index, Count() + 1);
-  entries_.insert(entries_.begin() + index, TEntry{text, object, false});
+  entries_.insert(entries_.begin() + index, TEntry{std::string(text), object, false});
   Notify(index, true);
 }
 
-int TListItems::AddObject(const std::string& text, TObject* object) {
+int TListItems::AddObject(std::string_view text, TObject* object) {
   auto at = entries_.end();
   if (sorted_)
     at = std::upper_bound(entries_.begin(), entries_.end(), text,
-                          [](const std::string& t, const TEntry& e) { return AnsiCompareText(t, e.Text) < 0; });
+                          [](std::string_view t, const TEntry& e) { return AnsiCompareText(t, e.Text) < 0; });
   const int index = static_cast<int>(at - entries_.begin());
-  entries_.insert(at, TEntry{text, object, false});
+  entries_.insert(at, TEntry{std::string(text), object, false});
   Notify(index, true);
   return index;
 }
@@ -226,7 +229,7 @@ void TListBox::HandleKey(std::uint16_t key, TShiftState) {
 
 std::vector<std::string> TListBox::SnapshotEntries() const {
   std::vector<std::string> out;
-  for (int i = 0; i < items_->Count(); ++i) out.push_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, items_->Selected(i)));
+  for (int i = 0; i < items_->Count(); ++i) out.emplace_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, items_->Selected(i)));
   return out;
 }
 
@@ -276,7 +279,7 @@ void TComboBox::SetItemIndex(int value) {
   CheckIndex(value, items_->Count(), "Combo box");
   itemIndex_ = value;
   choosing_ = true;
-  TWinControl::SetText(value >= 0 ? items_->Strings(value) : std::string());
+  TWinControl::SetText(value >= 0 ? std::string(items_->Strings(value)) : std::string());
   choosing_ = false;
   Changed(TPeerChange::Selection);
 }
@@ -303,7 +306,7 @@ void TComboBox::HandleChar(char key) {
 
 std::vector<std::string> TComboBox::SnapshotEntries() const {
   std::vector<std::string> out;
-  for (int i = 0; i < items_->Count(); ++i) out.push_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, false));
+  for (int i = 0; i < items_->Count(); ++i) out.emplace_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, false));
   return out;
 }
 
@@ -358,7 +361,7 @@ void TRadioGroup::Loaded() {
 
 std::vector<std::string> TRadioGroup::SnapshotEntries() const {
   std::vector<std::string> out;
-  for (int i = 0; i < items_->Count(); ++i) out.push_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, i == itemIndex_));
+  for (int i = 0; i < items_->Count(); ++i) out.emplace_back(SnapshotEntry(items_->Strings(i), i == itemIndex_, i == itemIndex_));
   return out;
 }
 
@@ -411,7 +414,7 @@ void TTabSet::Loaded() {
 
 std::vector<std::string> TTabSet::SnapshotEntries() const {
   std::vector<std::string> out;
-  for (int i = 0; i < tabs_->Count(); ++i) out.push_back(SnapshotEntry(tabs_->Strings(i), i == tabIndex_, i == tabIndex_));
+  for (int i = 0; i < tabs_->Count(); ++i) out.emplace_back(SnapshotEntry(tabs_->Strings(i), i == tabIndex_, i == tabIndex_));
   return out;
 }
 

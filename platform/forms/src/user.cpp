@@ -41,7 +41,7 @@ TComponent& Find(TForm& form, const std::string& name) {
 std::vector<std::string> Entries(TComponent& target) {
   std::vector<std::string> out;
   const auto fromList = [&out](const TStrings* list) {
-    for (int i = 0; i < list->Count(); ++i) out.push_back(list->Strings(i));
+    for (int i = 0; i < list->Count(); ++i) out.emplace_back(list->Strings(i));
   };
   const auto fromMenu = [&out](const TMenuItem* item) {
     for (int i = 0; i < item->Count(); ++i) out.push_back(item->Items(i)->Caption());

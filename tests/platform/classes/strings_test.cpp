@@ -209,6 +209,42 @@ TEST(StringList, LongListAfterRandomEditsEqualsAPlainModel) {
   EXPECT_EQ(list.Text(), "");
 }
 
+TEST(StringList, TextsSurviveTheStorageBeingRepackedUnderEdits) {
+  // Replacing and deleting lines drops far more text than the list keeps,
+  // so the storage repacks many times; every line must read back intact,
+  // including ones longer than any block the storage allocates at once.
+  std::mt19937 rng(11);
+  auto text = [&rng](int step) {
+    const std::size_t length = rng() % 50 == 0 ? (std::size_t{1} << 19) + rng() % 1000 : rng() % 200;
+    return std::string(length, static_cast<char>('a' + step % 26)) + std::to_string(step);
+  };
+  TStringList list;
+  std::vector<std::string> model;
+  for (int step = 0; step < 20000; ++step) {
+    const int size = static_cast<int>(model.size());
+    const int at = size == 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(size));
+    switch (size < 40 ? 0 : rng() % 3) {
+      case 0:
+        model.insert(model.begin() + at, text(step));
+        list.Insert(at, model[static_cast<std::size_t>(at)]);
+        break;
+      case 1:
+        model[static_cast<std::size_t>(at)] = text(step);
+        list.SetStrings(at, model[static_cast<std::size_t>(at)]);
+        break;
+      default:
+        // A line set from another line of the same list.
+        list.SetStrings(at, list.Strings((at + 1) % size));
+        model[static_cast<std::size_t>(at)] = model[static_cast<std::size_t>((at + 1) % size)];
+        list.Delete((at + 2) % size);
+        model.erase(model.begin() + (at + 2) % size);
+    }
+    if (step % 997 == 0 || step == 19999) {
+      for (int i = 0; i < list.Count(); ++i) ASSERT_EQ(list.Strings(i), model[static_cast<std::size_t>(i)]) << step;
+    }
+  }
+}
+
 TEST(StringList, AddingABatchOfLinesKeepsOrderOrSortsAndNotifiesOnce) {
   TStringList list;
   int changes = 0;

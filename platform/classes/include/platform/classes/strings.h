@@ -32,27 +32,27 @@ class TStrings : public TPersistent {
   LXV_CLASS(TStrings, TPersistent)
  public:
   virtual int Count() const = 0;
-  // The reference stays valid until the list next changes.
-  virtual const std::string& Strings(int index) const = 0;
+  // The text stays valid until the list next changes.
+  virtual std::string_view Strings(int index) const = 0;
   // Here Delete then InsertObject, the object kept.
-  virtual void SetStrings(int index, const std::string& text);
+  virtual void SetStrings(int index, std::string_view text);
   virtual TObject* Objects(int index) const = 0;
   // `object` is stored, not owned (nor is the one it replaces freed).
   virtual void SetObjects(int index, TObject* object) = 0;
   // index may be Count(), to append.
-  virtual void InsertObject(int index, const std::string& text, TObject* object) = 0;
+  virtual void InsertObject(int index, std::string_view text, TObject* object) = 0;
   virtual void Delete(int index) = 0;
   virtual void Clear() = 0;
   // The position the line took; here InsertObject at Count().
-  virtual int AddObject(const std::string& text, TObject* object);
-  int Add(const std::string& text) { return AddObject(text, nullptr); }
-  void Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
+  virtual int AddObject(std::string_view text, TObject* object);
+  int Add(std::string_view text) { return AddObject(text, nullptr); }
+  void Insert(int index, std::string_view text) { InsertObject(index, text, nullptr); }
   // Appends the source's lines with their objects (shared, not owned), within
   // one BeginUpdate/EndUpdate; a list added to itself doubles.
   void AddStrings(const TStrings& source);
-  // Appends lines without objects (they may be moved from), within one
-  // BeginUpdate/EndUpdate here.
-  virtual void AddStrings(std::vector<std::string>&& lines);
+  // Appends lines without objects, within one BeginUpdate/EndUpdate here.
+  virtual void AddStrings(std::span<const std::string_view> lines);
+  void AddStrings(std::span<const std::string> lines);
 
   // First position of an equal line (ignoring ASCII case), -1 when none.
   virtual int IndexOf(std::string_view text) const;
@@ -96,6 +96,8 @@ class TStrings : public TPersistent {
   int UpdateCount() const { return updateCount_; }
 
  private:
+  void ReplaceLines(std::span<const std::string_view> lines);  // as SetText
+
   int updateCount_ = 0;
 };
 
@@ -142,31 +144,31 @@ class TStringList : public TStrings {
   ~TStringList() override = default;
 
   int Count() const override { return items_.Size(); }
-  const std::string& Strings(int index) const override;
-  void SetStrings(int index, const std::string& text) override;
+  std::string_view Strings(int index) const override;
+  void SetStrings(int index, std::string_view text) override;
   TObject* Objects(int index) const override;
   // Allowed in sorted mode too: objects do not take part in the order.
   void SetObjects(int index, TObject* object) override;
-  void InsertObject(int index, const std::string& text, TObject* object) override;
+  void InsertObject(int index, std::string_view text, TObject* object) override;
   void Delete(int index) override;
   void Clear() override;
   // Sorted: at the line's sorted place; an equal line already there is
   // returned, nothing changed (dupIgnore), added before the equal ones
   // (dupAccept, at the position Find gives), or refused with
   // EStringListError (dupError).
-  int AddObject(const std::string& text, TObject* object) override;
-  // Unsorted: appended in one change (moved from). Sorted: AddObject each,
-  // within one BeginUpdate/EndUpdate.
-  void AddStrings(std::vector<std::string>&& lines) override;
+  int AddObject(std::string_view text, TObject* object) override;
+  // Unsorted: appended in one change. Sorted: AddObject each, within one
+  // BeginUpdate/EndUpdate.
+  void AddStrings(std::span<const std::string_view> lines) override;
   using TStrings::AddStrings;
-  // Inserts the lines (moved from) as one run at index, each with `object`,
-  // as InsertObject one after the other would, in one change.
-  void InsertObjects(int index, std::span<std::string> lines, TObject* object);
-  // Into a list in byte order (InByteOrder), lines in ascending byte order
-  // (moved from), without objects: each goes before the first line not less
-  // than it, in one pass, in one change. Raises EStringListError, changing
-  // nothing, when either is out of order or the list is sorted.
-  void MergeLines(std::span<std::string> lines);
+  // Inserts the lines as one run at index, each with `object`, as
+  // InsertObject one after the other would, in one change.
+  void InsertObjects(int index, std::span<const std::string_view> lines, TObject* object);
+  // Into a list in byte order (InByteOrder), lines in ascending byte order,
+  // without objects: each goes before the first line not less than it, in
+  // one pass, in one change. Raises EStringListError, changing nothing, when
+  // either is out of order or the list is sorted.
+  void MergeLines(std::span<const std::string> lines);
   // Compares as the sorted mode does (CaseSensitive honoured); sorted lists
   // are searched with Find.
   int IndexOf(std::string_view text) const override;
@@ -195,12 +197,9 @@ class TStringList : public TStrings {
   // `compare` raises leaves the list unchanged, without OnChange. The sorted
   // mode is not consulted: on a sorted list any other order breaks it.
   void CustomSort(const std::function<int(const TStringList&, int, int)>& compare);
-  // The classic bisection over the lines as they stand (TStringItems::Bisect),
-  // for lists that callers keep in an order of their own.
-  template <class Compare>
-  int Bisect(Compare&& compare, int& lastCompare) const {
-    return items_.Bisect(std::forward<Compare>(compare), lastCompare);
-  }
+  // The classic bisection in ordinal byte order over the lines as they stand
+  // (TStringItems::Bisect), for lists that callers keep in that order.
+  int Bisect(std::string_view text, int& lastCompare) const { return items_.Bisect(text, lastCompare); }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
@@ -209,7 +208,7 @@ class TStringList : public TStrings {
   // InsertObject for a text at the position the classic bisection (Bisect)
   // gave for it: the order of the list stays as it was without a comparison.
   // Raises and fires as InsertObject.
-  void InsertBisected(int index, const std::string& text, TObject* object);
+  void InsertBisected(int index, std::string_view text, TObject* object);
   // Fires OnChanging on entering the updating state, OnChange on leaving it.
   void SetUpdateState(bool updating) override;
   // Fire OnChanging / OnChange unless the list is updating.

@@ -24,12 +24,12 @@ class TListItems : public TStrings {
   explicit TListItems(TChangeHook hook = {}) : hook_(std::move(hook)) {}
 
   int Count() const override { return static_cast<int>(entries_.size()); }
-  const std::string& Strings(int index) const override;
-  void SetStrings(int index, const std::string& text) override;
+  std::string_view Strings(int index) const override;
+  void SetStrings(int index, std::string_view text) override;
   TObject* Objects(int index) const override;
   void SetObjects(int index, TObject* object) override;
-  void InsertObject(int index, const std::string& text, TObject* object) override;
-  int AddObject(const std::string& text, TObject* object) override;
+  void InsertObject(int index, std::string_view text, TObject* object) override;
+  int AddObject(std::string_view text, TObject* object) override;
   void Delete(int index) override;
   void Clear() override;
 
@@ -223,6 +223,6 @@ class TTabSet : public TWinControl {
 };
 
 // The marker line of a list entry in a form snapshot.
-std::string SnapshotEntry(const std::string& text, bool current, bool selected);
+std::string SnapshotEntry(std::string_view text, bool current, bool selected);
 
 }  // namespace platform
