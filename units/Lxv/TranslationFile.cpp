@@ -35,13 +35,40 @@ bool IsOwnLine(std::string_view line, std::string_view prefix) {
   return line.substr(0, line.find('.')) == prefix && line.size() > prefix.size();
 }
 
+// The first index whose line is not less than text (byte order).
+int FirstNotLess(const TSortList& lines, std::string_view text) {
+  int low = 0, high = lines.Count();
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (lines.Strings(middle) < text) low = middle + 1;
+    else high = middle;
+  }
+  return low;
+}
+
+// The indexes of the owner's lines, ascending. A line is the owner's exactly
+// when it starts with prefix + "." (for a prefix without "."), so in a list
+// in byte order they stand together from the first line not less than that:
+// a bisection finds them. Out of order, every line is looked at.
+std::vector<int> OwnLines(const TSortList& lines, std::string_view prefix) {
+  std::vector<int> own;
+  if (!lines.InByteOrder() || prefix.find('.') != std::string_view::npos) {
+    for (int i = 0; i < lines.Count(); ++i)
+      if (IsOwnLine(lines.Strings(i), prefix)) own.push_back(i);
+    return own;
+  }
+  const std::string head = std::string(prefix) + ".";
+  for (int i = FirstNotLess(lines, head); i < lines.Count() && lines.Strings(i).starts_with(head); ++i)
+    own.push_back(i);
+  return own;
+}
+
 // Drops the owner's lines of `locale` and of the shared tag, last to first.
 void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t locale, const std::string& fileName) {
-  for (int i = lines.Count() - 1; i >= 0; --i) {
-    const std::string_view line = lines.Strings(i);
-    if (!IsOwnLine(line, prefix)) continue;
-    const std::int32_t tag = ReadTag(UpTo(line, '='), fileName, i + 1);
-    if (tag == locale || tag == kSharedLocaleTag) lines.Delete(i);
+  const std::vector<int> own = OwnLines(lines, prefix);
+  for (auto i = own.rbegin(); i != own.rend(); ++i) {
+    const std::int32_t tag = ReadTag(UpTo(lines.Strings(*i), '='), fileName, *i + 1);
+    if (tag == locale || tag == kSharedLocaleTag) lines.Delete(*i);
   }
 }
 
@@ -50,9 +77,9 @@ void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t loca
 // objects, so equal lines are interchangeable), which MergeLines makes in one
 // pass instead of a bisection per line; a list out of order (lines of other
 // shapes written by hand) takes them by bisection.
-void InsertAll(TSortList& lines, std::vector<std::string>& added) {
+void InsertAll(TSortList& lines, std::vector<std::string_view>& added) {
   if (!lines.InByteOrder()) {
-    for (const std::string& line : added) lines.SortInsert(line, nullptr);
+    for (std::string_view line : added) lines.SortInsert(line, nullptr);
     return;
   }
   std::sort(added.begin(), added.end());
@@ -146,18 +173,24 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
   RemoveOwnLines(lines, prefix, locale, fileName);
   const std::string head = prefix + ".";
   const std::string tag = "%" + platform::IntToStr(locale);
-  std::vector<std::string> added;
-  added.reserve(static_cast<std::size_t>(table.Count()));
+  // The owner's lines, one after the other in one text.
+  std::string text;
+  std::vector<std::size_t> ends;
+  ends.reserve(static_cast<std::size_t>(table.Count()));
   for (int i = 0; i < table.Count(); ++i) {
     const std::string_view tableLine = table.Strings(i);
     const std::string_view key = UpTo(tableLine, '=');
-    std::string& line = added.emplace_back(head);
-    line.append(key).append(tag).append(Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
+    text.append(head).append(key).append(tag).append(Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
+    ends.push_back(text.size());
   }
+  std::vector<std::string_view> added;
+  added.reserve(ends.size());
+  for (std::size_t k = 0, start = 0; k < ends.size(); start = ends[k++])
+    added.push_back(std::string_view(text).substr(start, ends[k] - start));
   InsertAll(lines, added);
-  const std::string text = lines.Text();
-  RefuseUnreadable(lines, text.size(), fileName);
-  platform::WriteFileAtomically(fileName, text);
+  const std::string file = lines.Text();
+  RefuseUnreadable(lines, file.size(), fileName);
+  platform::WriteFileAtomically(fileName, file);
 }
 
 bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
@@ -169,10 +202,8 @@ bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::in
   // All lines are read before the first is merged: a bad tag leaves the
   // table as it was.
   std::vector<TTranslationLine> own;
-  for (int i = 0; i < lines.Count(); ++i) {
-    const std::string_view line = lines.Strings(i);
-    if (!IsOwnLine(line, prefix)) continue;
-    const TTranslationLine split = *SplitTranslationLine(line);
+  for (int i : OwnLines(lines, prefix)) {
+    const TTranslationLine split = *SplitTranslationLine(lines.Strings(i));
     if (ReadTag(split.KeyField, fileName, i + 1) == locale) own.push_back(split);
   }
   for (const TTranslationLine& line : own) MergeLine(table, line.Key, line.ValuePart);

@@ -175,10 +175,10 @@ void TStringItems::InsertRun(int index, std::span<const std::string_view> texts,
   }
 }
 
-void TStringItems::MergeAscending(std::span<const std::string> texts) {
+void TStringItems::MergeAscending(std::span<const std::string_view> texts) {
   std::vector<TStringItem> added;
   added.reserve(texts.size());
-  for (const std::string& text : texts) added.push_back(MakeItem(text, nullptr));
+  for (std::string_view text : texts) added.push_back(MakeItem(text, nullptr));
   const std::vector<TStringItem> old = TakeAll();
   ClearItems();  // both ascending: so is the merge
   auto next = old.begin();

@@ -1,6 +1,7 @@
 #include "platform/classes/strings.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/base/exceptions.h"
@@ -12,17 +13,33 @@ namespace platform {
 
 namespace {
 
+// The first c in [from, to), or to.
+const char* Find(const char* from, const char* to, char c) {
+  const void* at = std::memchr(from, c, static_cast<std::size_t>(to - from));
+  return at == nullptr ? to : static_cast<const char*>(at);
+}
+
 // Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
+// Each stretch up to an LF is searched for CRs with memchr, not byte by byte.
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  for (const char* p = begin; p < end;) {
+    const char* const lf = Find(p, end, '\n');
+    for (const char* cr = Find(p, lf, '\r'); cr < lf; cr = Find(p, lf, '\r')) {
+      lines.emplace_back(p, static_cast<std::size_t>(cr - p));
+      p = cr + 1;
+    }
+    if (lf == end) {
+      if (p < end) lines.emplace_back(p, static_cast<std::size_t>(end - p));
+      break;
+    }
+    // A CR right before the LF has ended the line already: the LF adds none.
+    // (Before any CR of this stretch, p follows an LF or is the start.)
+    if (p != lf || p == begin || p[-1] != '\r') lines.emplace_back(p, static_cast<std::size_t>(lf - p));
+    p = lf + 1;
   }
-  if (start < text.size()) lines.push_back(text.substr(start));
   return lines;
 }
 
@@ -197,9 +214,9 @@ void TStringList::InsertObjects(int index, std::span<const std::string_view> lin
   Changed();
 }
 
-void TStringList::MergeLines(std::span<const std::string> lines) {
+void TStringList::MergeLines(std::span<const std::string_view> lines) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
-  const auto descending = [](const std::string& a, const std::string& b) { return a.compare(b) > 0; };
+  const auto descending = [](std::string_view a, std::string_view b) { return a.compare(b) > 0; };
   if (!InByteOrder() || std::adjacent_find(lines.begin(), lines.end(), descending) != lines.end())
     throw EStringListError("Lines to merge are not in byte order");
   if (lines.empty()) return;

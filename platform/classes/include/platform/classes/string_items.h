@@ -54,7 +54,7 @@ class TStringItems {
   void InsertRun(int index, std::span<const std::string_view> texts, TObject* object);
   // Items and texts both ascending: each text, without object, goes before
   // the first item not less than it.
-  void MergeAscending(std::span<const std::string> texts);
+  void MergeAscending(std::span<const std::string_view> texts);
   void Erase(int index);
   void Clear();
   // Item i becomes the item that stood at order[i]; order is a permutation

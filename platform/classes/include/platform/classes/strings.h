@@ -168,7 +168,7 @@ class TStringList : public TStrings {
   // without objects: each goes before the first line not less than it, in
   // one pass, in one change. Raises EStringListError, changing nothing, when
   // either is out of order or the list is sorted.
-  void MergeLines(std::span<const std::string> lines);
+  void MergeLines(std::span<const std::string_view> lines);
   // Compares as the sorted mode does (CaseSensitive honoured); sorted lists
   // are searched with Find.
   int IndexOf(std::string_view text) const override;
