@@ -135,7 +135,10 @@ TEST_F(Storage, AFormWithoutStorageStillMergesTheFile) {
 TEST_F(Storage, ABareNameIsSavedInTheAppDirAndReadFromTheCurrentDirFirst) {
   const std::string name = "lxv_storage_" + std::to_string(::getpid()) + ".txt";
   const std::string inAppDir = TLexivar(nullptr).GetAppDir() + name;
-  const platform::TScopeExit removeIt([&] { fs::remove(inAppDir); });
+  const platform::TScopeExit removeIt([&] {
+    fs::remove(inAppDir);
+    fs::remove(inAppDir + ".lock");  // the saves' lock file beside it
+  });
   const TWritten written = WriteForm(name);
   EXPECT_EQ(LineCount(inAppDir), 116u);
   EXPECT_FALSE(fs::exists(dir.Path() / name));

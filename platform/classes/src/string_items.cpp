@@ -179,7 +179,7 @@ void TStringItems::MergeAscending(std::span<const std::string_view> texts) {
   std::vector<TStringItem> added;
   added.reserve(texts.size());
   for (std::string_view text : texts) added.push_back(MakeItem(text, nullptr));
-  const std::vector<TStringItem> old = TakeAll();
+  const std::vector<TStringItem> old = AllItems();
   ClearItems();  // both ascending: so is the merge
   auto next = old.begin();
   for (const TStringItem& item : added) {
@@ -225,7 +225,7 @@ void TStringItems::CompactIfWorthIt() {
   // An economy, not part of the change just made: without the memory for
   // it the storage simply stays as it is.
   try {
-    Rebuild(TakeAll());
+    Rebuild(AllItems());
   } catch (const std::bad_alloc&) {
   }
 }
@@ -243,7 +243,7 @@ void TStringItems::ClearItems() {
   descents_ = 0;
 }
 
-std::vector<TStringItem> TStringItems::TakeAll() const {
+std::vector<TStringItem> TStringItems::AllItems() const {
   std::vector<TStringItem> all;
   all.reserve(static_cast<std::size_t>(size_));
   for (const TBlock& block : blocks_) all.insert(all.end(), block.items.begin(), block.items.end());
@@ -251,7 +251,7 @@ std::vector<TStringItem> TStringItems::TakeAll() const {
 }
 
 void TStringItems::Reorder(std::span<const int> order) {
-  const std::vector<TStringItem> all = TakeAll();
+  const std::vector<TStringItem> all = AllItems();
   std::vector<TStringItem> reordered;
   reordered.reserve(all.size());
   for (int i : order) reordered.push_back(all[static_cast<std::size_t>(i)]);

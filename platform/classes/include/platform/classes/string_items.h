@@ -86,7 +86,7 @@ class TStringItems {
   void Place(int index, const TStringItem& item);
   void Drop(const TStringItem& item);  // its text is no longer the storage's
   void CompactIfWorthIt();
-  std::vector<TStringItem> TakeAll() const;  // copies of the items
+  std::vector<TStringItem> AllItems() const;  // in order, as copies
   void ClearItems();  // the texts stay in the arena
   void Rebuild(const std::vector<TStringItem>& items);
 
