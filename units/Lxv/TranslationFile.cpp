@@ -8,6 +8,7 @@
 #include "platform/base/conversions.h"
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
+#include "platform/base/text_lines.h"
 #include "platform/classes/component.h"
 #include "platform/forms/screen.h"
 
@@ -35,37 +36,55 @@ bool IsOwnLine(std::string_view line, std::string_view prefix) {
   return line.substr(0, line.find('.')) == prefix && line.size() > prefix.size();
 }
 
-// The first index whose line is not less than text (byte order).
-int FirstNotLess(const TSortList& lines, std::string_view text) {
-  int low = 0, high = lines.Count();
+// The first index whose line is not less than text (byte order); line(i)
+// gives line i.
+template <class Line>
+int FirstNotLess(int count, std::string_view text, Line line) {
+  int low = 0, high = count;
   while (low < high) {
     const int middle = low + (high - low) / 2;
-    if (lines.Strings(middle) < text) low = middle + 1;
+    if (line(middle) < text) low = middle + 1;
     else high = middle;
   }
   return low;
 }
 
-// The indexes of the owner's lines, ascending. A line is the owner's exactly
-// when it starts with prefix + "." (for a prefix without "."), so in a list
-// in byte order they stand together from the first line not less than that:
-// a bisection finds them. Out of order, every line is looked at.
-std::vector<int> OwnLines(const TSortList& lines, std::string_view prefix) {
+// The indexes of the owner's lines among `count` lines, ascending. A line is
+// the owner's exactly when it starts with prefix + "." (for a prefix without
+// "."), so in lines in byte order they stand together from the first line
+// not less than that: a bisection finds them. Out of order, every line is
+// looked at.
+template <class Line>
+std::vector<int> OwnLines(int count, bool inByteOrder, std::string_view prefix, Line line) {
   std::vector<int> own;
-  if (!lines.InByteOrder() || prefix.find('.') != std::string_view::npos) {
-    for (int i = 0; i < lines.Count(); ++i)
-      if (IsOwnLine(lines.Strings(i), prefix)) own.push_back(i);
+  if (!inByteOrder || prefix.find('.') != std::string_view::npos) {
+    for (int i = 0; i < count; ++i)
+      if (IsOwnLine(line(i), prefix)) own.push_back(i);
     return own;
   }
   const std::string head = std::string(prefix) + ".";
-  for (int i = FirstNotLess(lines, head); i < lines.Count() && lines.Strings(i).starts_with(head); ++i)
-    own.push_back(i);
+  for (int i = FirstNotLess(count, head, line); i < count && line(i).starts_with(head); ++i) own.push_back(i);
   return own;
 }
 
+// A translation file read whole; a leading byte-order mark is not part of
+// its first line.
+class TTranslationText {
+ public:
+  explicit TTranslationText(const std::string& fileName) : file_(fileName) {
+    if (!Lines().empty() && Lines().front().starts_with(kUtf8ByteOrderMark))
+      file_.DropFirstBytes(kUtf8ByteOrderMark.size());
+  }
+  const std::vector<std::string_view>& Lines() const { return file_.Lines(); }
+
+ private:
+  platform::TTextFile file_;
+};
+
 // Drops the owner's lines of `locale` and of the shared tag, last to first.
 void RemoveOwnLines(TSortList& lines, std::string_view prefix, std::int32_t locale, const std::string& fileName) {
-  const std::vector<int> own = OwnLines(lines, prefix);
+  const std::vector<int> own =
+      OwnLines(lines.Count(), lines.InByteOrder(), prefix, [&lines](int i) { return lines.Strings(i); });
   for (auto i = own.rbegin(); i != own.rend(); ++i) {
     const std::int32_t tag = ReadTag(UpTo(lines.Strings(*i), '='), fileName, *i + 1);
     if (tag == locale || tag == kSharedLocaleTag) lines.Delete(*i);
@@ -113,9 +132,10 @@ void RefuseUnreadable(const TSortList& lines, std::size_t bytes, const std::stri
 }  // namespace
 
 void ReadTranslationLines(TSortList& lines, const std::string& fileName) {
-  lines.LoadFromFile(fileName);
-  if (lines.Count() > 0 && lines.Strings(0).starts_with(kUtf8ByteOrderMark))
-    lines.SetStrings(0, lines.Strings(0).substr(kUtf8ByteOrderMark.size()));
+  const TTranslationText text(fileName);
+  const platform::TStringsUpdate update(lines);
+  lines.Clear();
+  lines.AddStrings(std::span<const std::string_view>(text.Lines()));
 }
 
 namespace {
@@ -213,14 +233,18 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
 bool LoadTranslationFile(TSortList& table, const std::string& ownerName, std::int32_t locale,
                          const std::string& fileName) {
   if (!platform::FileExists(fileName)) return false;
-  TSortList lines;
-  ReadTranslationLines(lines, fileName);
+  // The file's lines are looked at where they were read, not copied into a
+  // list: only the owner's are used.
+  const TTranslationText text(fileName);
+  const std::vector<std::string_view>& lines = text.Lines();
   const std::string prefix = OwnerPrefix(ownerName);
   // All lines are read before the first is merged: a bad tag leaves the
   // table as it was.
   std::vector<TTranslationLine> own;
-  for (int i : OwnLines(lines, prefix)) {
-    const TTranslationLine split = *SplitTranslationLine(lines.Strings(i));
+  const bool inByteOrder = std::is_sorted(lines.begin(), lines.end());
+  const auto line = [&lines](int i) { return lines[static_cast<std::size_t>(i)]; };
+  for (int i : OwnLines(static_cast<int>(lines.size()), inByteOrder, prefix, line)) {
+    const TTranslationLine split = *SplitTranslationLine(line(i));
     if (ReadTag(split.KeyField, fileName, i + 1) == locale) own.push_back(split);
   }
   for (const TTranslationLine& line : own) MergeLine(table, line.Key, line.ValuePart);

@@ -11,6 +11,7 @@ namespace platform {
 namespace {
 
 std::uint64_t HeadOf(std::string_view text) {
+  if (text.empty()) return 0;  // an empty text may have no address at all
   unsigned char bytes[8] = {};
   std::memcpy(bytes, text.data(), std::min<std::size_t>(text.size(), sizeof bytes));
   std::uint64_t head = 0;

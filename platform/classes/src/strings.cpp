@@ -1,49 +1,15 @@
 #include "platform/classes/strings.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "platform/base/exceptions.h"
 #include "platform/base/files.h"
+#include "platform/base/text_lines.h"
 #include "platform/rtti/published.h"
 #include "platform/base/text.h"
 
 namespace platform {
-
-namespace {
-
-// The first c in [from, to), or to.
-const char* Find(const char* from, const char* to, char c) {
-  const void* at = std::memchr(from, c, static_cast<std::size_t>(to - from));
-  return at == nullptr ? to : static_cast<const char*>(at);
-}
-
-// Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
-// Each stretch up to an LF is searched for CRs with memchr, not byte by byte.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  const char* const begin = text.data();
-  const char* const end = begin + text.size();
-  for (const char* p = begin; p < end;) {
-    const char* const lf = Find(p, end, '\n');
-    for (const char* cr = Find(p, lf, '\r'); cr < lf; cr = Find(p, lf, '\r')) {
-      lines.emplace_back(p, static_cast<std::size_t>(cr - p));
-      p = cr + 1;
-    }
-    if (lf == end) {
-      if (p < end) lines.emplace_back(p, static_cast<std::size_t>(end - p));
-      break;
-    }
-    // A CR right before the LF has ended the line already: the LF adds none.
-    // (Before any CR of this stretch, p follows an LF or is the start.)
-    if (p != lf || p == begin || p[-1] != '\r') lines.emplace_back(p, static_cast<std::size_t>(lf - p));
-    p = lf + 1;
-  }
-  return lines;
-}
-
-}  // namespace
 
 TClass TStrings::StaticClass() {
   static const TClassInfo info = TClassBuilder<TStrings>("TStrings").Build();
@@ -117,11 +83,8 @@ void TStrings::ReplaceLines(std::span<const std::string_view> lines) {
 }
 
 void TStrings::LoadFromFile(const std::string& path) {
-  const std::string text = ReadFileBytes(path, kMaxTextFileBytes);
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines.size() > kMaxTextFileLines)
-    throw EFOpenError("File \"" + path + "\" holds more than " + std::to_string(kMaxTextFileLines) + " lines");
-  ReplaceLines(lines);
+  const TTextFile file(path);
+  ReplaceLines(file.Lines());
 }
 
 void TStrings::SaveToFile(const std::string& path) const { WriteFileAtomically(path, Text()); }

@@ -1,0 +1,34 @@
+#pragma once
+// Text taken apart into lines: the splitting every line list and line reader
+// shares, and a text file read whole with its lines as views into it.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// A text file's bytes and their lines, which point into them: neither copied
+// nor moved, so the lines stay valid as long as the object. Raises what
+// ReadFileBytes raises (platform/base/files.h), with kMaxTextFileBytes as
+// the limit, and EFOpenError naming the file when it holds more than
+// kMaxTextFileLines lines.
+class TTextFile {
+ public:
+  explicit TTextFile(const std::string& path);
+  TTextFile(const TTextFile&) = delete;
+  TTextFile& operator=(const TTextFile&) = delete;
+
+  const std::vector<std::string_view>& Lines() const { return lines_; }
+  // Drops the first bytes of line 0 (a byte-order mark, say); n is at most
+  // that line's size.
+  void DropFirstBytes(std::size_t n) { lines_.front().remove_prefix(n); }
+
+ private:
+  std::string bytes_;
+  std::vector<std::string_view> lines_;
+};
+
+}  // namespace platform
