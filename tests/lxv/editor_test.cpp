@@ -507,6 +507,17 @@ TEST_F(LocaleEditorTest, ChoicesSurviveARefillByLcidNotByName) {
   Run();
 }
 
+TEST_F(LocaleEditorTest, AChosenFirstEntryStaysChosenAfterARefill) {
+  Check([](TLocaleEditor& d) { d.LangListInApp->SetItemIndex(0); });
+  User().Pick("LocaleNotebook", kLocales).Click("BtnUserLang").AnswerInput("1036");
+  Check([](TLocaleEditor& d) {
+    ASSERT_TRUE(Holds(*d.LangListInApp->Items(), 0x40C));
+    EXPECT_EQ(d.LangListInApp->ItemIndex(), 0);
+  });
+  Discard();
+  Run();
+}
+
 TEST_F(LocaleEditorTest, PoolFileFieldReloadsOnExitAndAClearedFieldKeepsThePool) {
   const std::string pool = FileWith("pool.txt", {0x411});
   User().Pick("LocaleNotebook", kOptions).Focus("EdtLocaleList").Type(pool).Focus("BtnSelLocale");
@@ -561,6 +572,7 @@ TEST_F(LocaleEditorTest, ALoadedFileMergesIntoTheWorkingCopy) {
   });
   Discard();
   Run();
+  EXPECT_EQ(User().Shown().at(0).Caption, "Load locale properties from an external textfile.");
 }
 
 TEST_F(LocaleEditorTest, TheOptionSettingSurvivesIntoTheNextDialog) {

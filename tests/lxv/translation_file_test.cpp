@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "Lxv/TableLine.h"
 #include "Lxv/TranslationFile.h"
 #include "lxv/bisection_model.h"
 #include "platform/base/conversions.h"
@@ -337,6 +338,11 @@ TEST_F(TranslationFile, LongValuesCutOnCharacterBoundary) {
   ASSERT_TRUE(LoadTranslationFile(back, "F", 0, file_));
   // After the ".", "00000409_A%0=" takes 13 bytes: 4082 remain, cut to 4080.
   EXPECT_EQ(back.Strings(0), "00000409_A=" + value.substr(0, 4080));
+
+  // No character has more than three continuation bytes: a longer run is
+  // not UTF-8 and is cut where the limit falls.
+  const std::string broken = "a" + std::string(5000, '\x80');
+  EXPECT_EQ(Lxv::TableValue(broken), std::string_view(broken).substr(0, 4095));
 }
 
 TEST_F(TranslationFile, MalformedTagInSaveLeavesFileIntact) {

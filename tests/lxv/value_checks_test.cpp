@@ -24,6 +24,15 @@ TEST_F(ValueChecks, NumbersSeparatorsAndPicturesThatCannotWork) {
   EXPECT_EQ(Lxv::ValueProblem("_NATIVENAME", ""), "");  // no rule
 }
 
+TEST_F(ValueChecks, EveryLineOfATableIsLookedAtTheFirstToo) {
+  Lxv::TSortList table;
+  table.SortInsert("00000407_CURRENCYDECIMALS=x", nullptr);
+  table.SortInsert("00000407_NEGCURRFORMAT=99", nullptr);
+  const std::vector<Lxv::TValueProblem> problems = Lxv::TableValueProblems(table);
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].Line, "00000407_CURRENCYDECIMALS=x");
+}
+
 TEST_F(ValueChecks, APreviewNamesALocaleTheTableHolds) {
   EXPECT_EQ(Lxv::PreviewLocale("407"), 0x407u);
   EXPECT_EQ(Lxv::PreviewLocale("German, Germany 00000407"), 0x407u);
