@@ -6,10 +6,6 @@
 
 namespace platform {
 
-namespace {
-constexpr std::size_t kBatch = 256;
-}  // namespace
-
 void TStrings::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
       "Strings",
@@ -17,19 +13,14 @@ void TStrings::DefineProperties(TFiler& filer) {
         reader.ReadListBegin();
         TStringsUpdate update(*this);
         Clear();
-        // Lines go into the list in batches, read into strings that are
-        // reused: after the first batch, reading allocates nothing per line.
-        std::vector<std::string> batch(kBatch);
-        std::size_t filled = 0;
+        // Each line goes into the list straight from the reader's buffer,
+        // before the next read can move it.
+        std::string scratch;
         while (!reader.EndOfList()) {
-          reader.ReadString(batch[filled++]);
-          if (filled == kBatch) {
-            AddStrings(batch);
-            filled = 0;
-          }
+          const std::string_view line = reader.ReadStringView(scratch);
+          AddStrings(std::span<const std::string_view>(&line, 1));
         }
         reader.ReadListEnd();
-        AddStrings(std::span(batch).first(filled));
       },
       [this](TWriter& writer) {
         writer.WriteListBegin();

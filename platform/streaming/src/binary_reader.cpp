@@ -267,6 +267,22 @@ void TBinaryReader::ReadString(std::string& into) {
   ReadErrorAt(std::string("Expected a string but found ") + ValueTypeName(type), at);
 }
 
+std::string_view TBinaryReader::ReadStringView(std::string& scratch) {
+  const TValueType type = NextValue();
+  if (type != vaString && type != vaLString) {
+    ReadString(scratch);
+    return scratch;
+  }
+  ReadValue();
+  const std::uint64_t length = type == vaString ? ReadByte() : ReadLength();
+  CheckAvailable(length);
+  if (length == 0) return {};
+  Fill(length);
+  const std::string_view text(buffer_.data() + pos_, length);
+  pos_ += length;
+  return text;
+}
+
 std::u16string TBinaryReader::ReadWideString() {
   if (NextValue() == vaWString) {
     ReadValue();

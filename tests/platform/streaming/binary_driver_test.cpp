@@ -65,4 +65,27 @@ TEST(BinaryDriver, StoredValuesReadBackAsWritten) {
   EXPECT_EQ(reader.Offset(), stream.Size());
 }
 
+TEST(BinaryDriver, StringsReadInPlaceOrDecoded) {
+  // Short, long (past the reader's buffer), empty and wide: each read as a
+  // view of the buffer or of the scratch string, whichever holds it.
+  const std::string longText(200000, 'x');
+  std::vector<TStoredValue> values(4);
+  values[0].Type = vaString;
+  values[0].Str = "abc";
+  values[1].Type = vaLString;
+  values[1].Str = longText;
+  values[2].Type = vaString;
+  values[3].Type = vaWString;
+  values[3].Wide = u"\u00e9\u4e2d";
+  TMemoryStream stream;
+  TBinaryWriter writer(stream);
+  for (const TStoredValue& v : values) writer.WriteStoredValue(v);
+  stream.SetPosition(0);
+  TBinaryReader reader(stream);
+  std::string scratch;
+  for (const char* expected : {"abc", longText.c_str(), "", "\xC3\xA9\xE4\xB8\xAD"})
+    EXPECT_EQ(reader.ReadStringView(scratch), expected);
+  EXPECT_EQ(reader.Offset(), stream.Size());
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -66,6 +67,9 @@ class TBinaryReader {
   double ReadDate();
   std::string ReadString();     // 8-bit strings as they stand, wide strings as UTF-8
   void ReadString(std::string& into);  // the same, reusing into's storage
+  // The same, read in place where the stream holds 8-bit text (valid until
+  // the next read), else decoded into `scratch`.
+  std::string_view ReadStringView(std::string& scratch);
   std::u16string ReadWideString();
   std::string ReadIdent();      // also nil, False, True as their names
   std::vector<std::string> ReadSet();
