@@ -239,7 +239,8 @@ TEST_F(TranslationFile, ValueWithLineBreakIsRefusedAndFileKept) {
   }
 }
 
-// Every reader skips a byte-order mark; no writer puts one.
+// Every reader skips a byte-order mark; no writer puts one, but before a
+// first line whose own bytes begin with one.
 TEST_F(TranslationFile, ByteOrderMarkIsSkippedAndNotWritten) {
   const std::string bom = "\xEF\xBB\xBF";
   WriteAll(file_, bom + "#2F.00000409_A%0=1\r\n#2G.00000409_A%0=g\r\n");
@@ -250,6 +251,15 @@ TEST_F(TranslationFile, ByteOrderMarkIsSkippedAndNotWritten) {
   other.SortInsert("00000409_A=h", nullptr);
   SaveTranslationFile(other, "H", 0, file_);
   EXPECT_EQ(ReadAll(file_), "#2F.00000409_A%0=1\r\n#2G.00000409_A%0=g\r\n#2H.00000409_A%0=h\r\n");
+
+  // A line of another shape that starts with the mark's bytes comes first
+  // once the lines before it go; read back, it is still that line.
+  WriteAll(file_, "#2F.00000409_A%0=1\r\n" + bom + "#2F.00000409_A%x=bad\r\n");
+  SaveTranslationFile(TSortList(), "F", 0, file_);
+  EXPECT_EQ(ReadAll(file_), bom + bom + "#2F.00000409_A%x=bad\r\n");
+  TSortList back;
+  ASSERT_TRUE(LoadTranslationFile(back, "F", 0, file_));
+  EXPECT_EQ(back.Count(), 0);
 }
 
 // Two processes saving into one file at once, each a new owner's table in

@@ -225,7 +225,13 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
   if (platform::FileExists(fileName)) ReadTranslationLines(lines, fileName);
   RemoveOwnLines(lines, prefix, locale, fileName);
   InsertAll(lines, own.Lines);
-  const std::string file = lines.Text();
+  std::string file = lines.Text();
+  // Readers skip one byte-order mark at the start of a file. A first line
+  // whose own bytes begin with one (a line of another shape that stood
+  // further down until the lines before it went) would lose them, and could
+  // then pass for a line of this owner: a mark written before it keeps it
+  // whole.
+  if (file.starts_with(kUtf8ByteOrderMark)) file.insert(0, kUtf8ByteOrderMark);
   RefuseUnreadable(lines, file.size(), fileName);
   platform::WriteFileAtomically(fileName, file);
 }
