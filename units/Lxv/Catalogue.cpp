@@ -4,12 +4,14 @@
 #include <array>
 #include <numeric>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Lxv/LocaleDesignator.h"
 #include "Lxv/RegionalSettings.h"
+#include "platform/base/text_lines.h"
 #include "platform/format/format_settings.h"
 
 namespace Lxv {
@@ -25,7 +27,7 @@ using TLines = std::array<std::string_view, kCatalogueLines>;
 // The order in which one locale's lines sort follows from their keys alone
 // (distinct, and none a prefix of another), so it is worked out once, from
 // the first locale's lines in production order.
-const std::array<int, kCatalogueLines>& SortedOrder(const TLines& lines) {
+const std::array<int, kCatalogueLines>& SortedOrder(std::span<const std::string_view> lines) {
   static const std::array<int, kCatalogueLines> order = [&lines] {
     std::array<int, kCatalogueLines> o{};
     std::iota(o.begin(), o.end(), 0);
@@ -42,7 +44,7 @@ const std::array<int, kCatalogueLines>& SortedOrder(const TLines& lines) {
 class TCatalogueWriter {
  public:
   TCatalogueWriter(LCID lcid, TSortList& list) : lcid_(lcid), list_(list), prefix_(LocalePrefix(lcid)) {
-    text_.reserve(kTypicalText);
+    text_.Reserve(kTypicalText, kCatalogueLines);
   }
 
   // The answer as a 256-byte buffer of size 255 receives it (up to its first
@@ -55,7 +57,7 @@ class TCatalogueWriter {
   }
 
   void Insert(std::string_view key, std::string_view value) {
-    ends_[count_++] = text_.append(prefix_).append(key).append(value).size();
+    text_.AddLine(prefix_, key, value);
   }
 
   // A locale new to a list in byte order: its lines, all distinct and all
@@ -66,9 +68,7 @@ class TCatalogueWriter {
   // where a bisection may land anywhere) each line goes through SortInsert in
   // production order.
   void Flush() {
-    TLines lines;
-    for (std::size_t k = 0, start = 0; k < kCatalogueLines; start = ends_[k++])
-      lines[k] = std::string_view(text_).substr(start, ends_[k] - start);
+    const std::vector<std::string_view> lines = text_.Lines();
     TObject* object = ObjectFromInt(static_cast<std::int32_t>(lcid_));
     int at = -1;
     list_.SortFind(prefix_, at);
@@ -87,9 +87,7 @@ class TCatalogueWriter {
   LCID lcid_;
   TSortList& list_;
   std::string prefix_;
-  std::string text_;
-  std::array<std::size_t, kCatalogueLines> ends_{};
-  std::size_t count_ = 0;
+  platform::TLineText text_;
 };
 
 // Built from the leading-zero, clock and marker-position answers.

@@ -133,9 +133,7 @@ void RefuseUnreadable(const TSortList& lines, std::size_t bytes, const std::stri
 
 void ReadTranslationLines(TSortList& lines, const std::string& fileName) {
   const TTranslationText text(fileName);
-  const platform::TStringsUpdate update(lines);
-  lines.Clear();
-  lines.AddStrings(std::span<const std::string_view>(text.Lines()));
+  lines.SetLines(text.Lines());
 }
 
 namespace {
@@ -153,28 +151,18 @@ void RefuseLineBreak(std::string_view line, std::int32_t locale, const std::stri
 }
 
 // The lines a table gives its owner in the file ("#2" + owner + "." + key +
-// "%" + tag + "=" + value), one after the other in one text.
-struct TOwnerLines {
-  std::string Text;
-  std::vector<std::string_view> Lines;
-};
-
-TOwnerLines OwnerLines(const TSortList& table, std::string_view head, std::int32_t locale,
-                       const std::string& fileName) {
+// "%" + tag + "=" + value).
+platform::TLineText OwnerLines(const TSortList& table, std::string_view head, std::int32_t locale,
+                               const std::string& fileName) {
   const std::string tag = "%" + platform::IntToStr(locale);
-  TOwnerLines own;
-  std::vector<std::size_t> ends;
-  ends.reserve(static_cast<std::size_t>(table.Count()));
+  platform::TLineText own;
+  own.Reserve(0, static_cast<std::size_t>(table.Count()));
   for (int i = 0; i < table.Count(); ++i) {
     const std::string_view tableLine = table.Strings(i);
     RefuseLineBreak(tableLine, locale, fileName);
     const std::string_view key = UpTo(tableLine, '=');
-    own.Text.append(head).append(key).append(tag).append(Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
-    ends.push_back(own.Text.size());
+    own.AddLine(head, key, tag, Utf8Head(tableLine.substr(key.size()), kMaxValueLength));
   }
-  own.Lines.reserve(ends.size());
-  for (std::size_t k = 0, start = 0; k < ends.size(); start = ends[k++])
-    own.Lines.push_back(std::string_view(own.Text).substr(start, ends[k] - start));
   return own;
 }
 
@@ -218,13 +206,14 @@ void SaveTranslationFile(const TSortList& table, const std::string& ownerName, s
                          const std::string& fileName) {
   const platform::TCursorScope busy(platform::crHourGlass);
   const std::string prefix = OwnerPrefix(ownerName);
-  TOwnerLines own = OwnerLines(table, prefix + ".", locale, fileName);  // refuses before anything is read
+  const platform::TLineText own = OwnerLines(table, prefix + ".", locale, fileName);  // refuses before anything is read
   // From the read to the rename, so that no other save's lines are lost.
   const platform::TFileLock lock(fileName);
   TSortList lines;
   if (platform::FileExists(fileName)) ReadTranslationLines(lines, fileName);
   RemoveOwnLines(lines, prefix, locale, fileName);
-  InsertAll(lines, own.Lines);
+  std::vector<std::string_view> added = own.Lines();
+  InsertAll(lines, added);
   std::string file = lines.Text();
   // Readers skip one byte-order mark at the start of a file. A first line
   // whose own bytes begin with one (a line of another shape that stood

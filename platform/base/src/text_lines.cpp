@@ -40,6 +40,17 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::vector<std::string_view> TLineText::Lines() const {
+  std::vector<std::string_view> lines;
+  lines.reserve(ends_.size());
+  std::size_t start = 0;
+  for (std::size_t end : ends_) {
+    lines.push_back(std::string_view(text_).substr(start, end - start));
+    start = end;
+  }
+  return lines;
+}
+
 TTextFile::TTextFile(const std::string& path)
     : bytes_(ReadFileBytes(path, kMaxTextFileBytes)), lines_(SplitLines(bytes_)) {
   if (lines_.size() > kMaxTextFileLines)

@@ -1,9 +1,7 @@
 #include "platform/classes/string_items.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace platform {
@@ -39,7 +37,6 @@ TStringItem& TStringItems::Item(int index) const {
 }
 
 TStringItem TStringItems::MakeItem(std::string_view text, TObject* object) {
-  if (text.size() > std::numeric_limits<std::uint32_t>::max()) throw std::bad_array_new_length();
   return TStringItem{arena_.Store(text), HeadOf(text), object};
 }
 

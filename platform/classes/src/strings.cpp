@@ -74,9 +74,9 @@ std::string TStrings::Text() const {
   return text;
 }
 
-void TStrings::SetText(std::string_view text) { ReplaceLines(SplitLines(text)); }
+void TStrings::SetText(std::string_view text) { SetLines(SplitLines(text)); }
 
-void TStrings::ReplaceLines(std::span<const std::string_view> lines) {
+void TStrings::SetLines(std::span<const std::string_view> lines) {
   TStringsUpdate update(*this);
   Clear();
   AddStrings(lines);
@@ -84,7 +84,7 @@ void TStrings::ReplaceLines(std::span<const std::string_view> lines) {
 
 void TStrings::LoadFromFile(const std::string& path) {
   const TTextFile file(path);
-  ReplaceLines(file.Lines());
+  SetLines(file.Lines());
 }
 
 void TStrings::SaveToFile(const std::string& path) const { WriteFileAtomically(path, Text()); }

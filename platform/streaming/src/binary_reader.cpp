@@ -135,16 +135,21 @@ double TBinaryReader::ReadDatePayload() {
   return std::bit_cast<double>(LoadLittleEndian(b, 8));
 }
 
-void TBinaryReader::ReadStringPayload(TValueType type, std::string& into) {
+std::string_view TBinaryReader::StringPayloadView(TValueType type) {
   const std::uint64_t length = type == vaString || type == vaIdent ? ReadByte() : ReadLength();
   CheckAvailable(length);
-  if (length == 0) return into.clear();
+  if (length == 0) return {};
   Fill(length);
-  const char* text = buffer_.data() + pos_;
-  // Building a new string outright costs less than growing an empty one.
-  if (into.capacity() < length) into = std::string(text, length);
-  else into.assign(text, length);
+  const std::string_view text(buffer_.data() + pos_, length);
   pos_ += length;
+  return text;
+}
+
+void TBinaryReader::ReadStringPayload(TValueType type, std::string& into) {
+  const std::string_view text = StringPayloadView(type);
+  // Building a new string outright costs less than growing an empty one.
+  if (into.capacity() < text.size()) into = std::string(text);
+  else into.assign(text);
 }
 
 std::string TBinaryReader::ReadStringPayload(TValueType type) {
@@ -274,13 +279,7 @@ std::string_view TBinaryReader::ReadStringView(std::string& scratch) {
     return scratch;
   }
   ReadValue();
-  const std::uint64_t length = type == vaString ? ReadByte() : ReadLength();
-  CheckAvailable(length);
-  if (length == 0) return {};
-  Fill(length);
-  const std::string_view text(buffer_.data() + pos_, length);
-  pos_ += length;
-  return text;
+  return StringPayloadView(type);
 }
 
 std::u16string TBinaryReader::ReadWideString() {

@@ -10,6 +10,28 @@ namespace platform {
 // Splits at CR LF, lone CR or lone LF; a final line break adds no empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// Lines written one after the other into one text, so that building many
+// allocates nothing per line. Their views are taken once the text is
+// complete, since appending may move it.
+class TLineText {
+ public:
+  void Reserve(std::size_t bytes, std::size_t lines) {
+    text_.reserve(bytes);
+    ends_.reserve(lines);
+  }
+  // One line made of the parts, end to end.
+  template <class... Parts>
+  void AddLine(const Parts&... parts) {
+    (text_.append(parts), ...);
+    ends_.push_back(text_.size());
+  }
+  std::vector<std::string_view> Lines() const;
+
+ private:
+  std::string text_;
+  std::vector<std::size_t> ends_;
+};
+
 // A text file's bytes and their lines, which point into them: neither copied
 // nor moved, so the lines stay valid as long as the object. Raises what
 // ReadFileBytes raises (platform/base/files.h), with kMaxTextFileBytes as

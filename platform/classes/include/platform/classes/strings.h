@@ -64,6 +64,8 @@ class TStrings : public TPersistent {
   // BeginUpdate/EndUpdate.
   std::string Text() const;
   void SetText(std::string_view text);
+  // SetText with the lines already split.
+  void SetLines(std::span<const std::string_view> lines);
   // SetText with the file's bytes, taken as they are. Raises EFOpenError
   // naming the file when it cannot be read or holds more than
   // kMaxTextFileBytes or kMaxTextFileLines (platform/base/files.h); the list
@@ -96,8 +98,6 @@ class TStrings : public TPersistent {
   int UpdateCount() const { return updateCount_; }
 
  private:
-  void ReplaceLines(std::span<const std::string_view> lines);  // as SetText
-
   int updateCount_ = 0;
 };
 

@@ -115,6 +115,7 @@ class TBinaryReader {
   std::int64_t ReadIntegerPayload(TValueType type);
   std::uint64_t ReadLength();  // the 32-bit length of long strings and binary data
   void ReadStringPayload(TValueType type, std::string& into);  // vaString, vaLString, vaIdent, vaBinary
+  std::string_view StringPayloadView(TValueType type);  // the same, valid until the next read
   std::string ReadStringPayload(TValueType type);
   std::u16string ReadWideStringPayload();
   std::vector<std::string> ReadSetPayload();
