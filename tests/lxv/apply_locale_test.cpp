@@ -143,6 +143,9 @@ TEST_F(ApplyLocale, TheHostsFormattingRoutinesShowTheSwitch) {
 TEST_F(ApplyLocale, ListSeparatorAndCenturyWindowGoWhereTheGenerationKeepsThem) {
   TLexivar* lexivar = WithTable({"00000407_LISTSEPARATOR=;x", "00000407_TWODIGITYEARCENTURYWINDOW=70000",
                                  "00000407_NEGCURRFORMAT=300", "00000407_CURRENCYDECIMALS=258"});
+#if LXV_HOST_GENERATION < 4
+  EXPECT_EQ(::TwoDigitYearCenturyWindow, 0);  // where the host starts
+#endif
   ASSERT_TRUE(lexivar->TranslateLocale(0x407));
   EXPECT_EQ(FormatSettings().NegCurrFormat, 44);  // 300 in 8 bits
   EXPECT_EQ(FormatSettings().CurrencyDecimals, 2);

@@ -261,7 +261,9 @@ TEST_F(LocaleEditorTest, PageDownWithTheOptionStopsAtTheNextEmptyValueOrTheLast)
   // Every value filled: Page Down runs to the last property, Page Up back to the first.
   User().Pick("PropList", 0).Focus("EdtTranslation").Press(VK_NEXT);
   Check([&](TLocaleEditor& d) { EXPECT_EQ(d.PropList->ItemIndex(), d.PropList->Items()->Count() - 1); });
-  User().Press(VK_NEXT).Press(VK_PRIOR);
+  User().Press(VK_NEXT);  // on the last: stays
+  Check([&](TLocaleEditor& d) { EXPECT_EQ(d.PropList->ItemIndex(), d.PropList->Items()->Count() - 1); });
+  User().Press(VK_PRIOR);
   Check([&](TLocaleEditor& d) {
     EXPECT_EQ(d.PropList->ItemIndex(), 0);
     EXPECT_FALSE(d.Modified);

@@ -353,6 +353,11 @@ TEST_F(TranslationFile, LongValuesCutOnCharacterBoundary) {
   // not UTF-8 and is cut where the limit falls.
   const std::string broken = std::string(4000, 'a') + std::string(1000, '\x80');
   EXPECT_EQ(Lxv::TableValue(broken), std::string_view(broken).substr(0, 4095));
+  // A four-byte character has three continuation bytes: 4095 falls on the
+  // last of them, and the cut goes back to the character's start.
+  std::string faces;
+  while (faces.size() < 5000) faces += "\xF0\x9F\x98\x80";
+  EXPECT_EQ(Lxv::TableValue(faces), std::string_view(faces).substr(0, 4092));
 }
 
 TEST_F(TranslationFile, MalformedTagInSaveLeavesFileIntact) {
@@ -385,6 +390,10 @@ TEST_F(TranslationFile, MalformedTagInLoadMergesNothing) {
     EXPECT_NE(e.Message().find("line 2: 'zz'"), std::string::npos) << e.Message();
   }
   EXPECT_EQ(Lines(table), std::vector<std::string>{"00000409_A=old"});
+  // A line that is the owner's prefix and "." alone is the owner's, and has
+  // no tag: found in a file in order too.
+  WriteAll(file_, "#2F.\r\n#2F.00000409_A%0=1\r\n");
+  EXPECT_THROW(LoadTranslationFile(table, "F", 0, file_), platform::EConvertError);
 }
 
 // The tag and the owner's class name are cut at 255 bytes before a

@@ -15,6 +15,8 @@ TEST_F(ValueChecks, NumbersSeparatorsAndPicturesThatCannotWork) {
   EXPECT_EQ(Lxv::ValueProblem("_NEGCURRFORMAT", "0"), "");
   EXPECT_EQ(Lxv::ValueProblem("_NEGCURRFORMAT", "15"), "");
   for (const char* bad : {"16", "-1", "abc", ""}) EXPECT_NE(Lxv::ValueProblem("_NEGCURRFORMAT", bad), "") << bad;
+  EXPECT_EQ(Lxv::ValueProblem("_CURRENCYFORMAT", "3"), "");
+  EXPECT_NE(Lxv::ValueProblem("_CURRENCYFORMAT", "4"), "");
   EXPECT_EQ(Lxv::ValueProblem("_THOUSANDSEPARATOR", " "), "");
   for (const char* bad : {"", "..", "5"}) EXPECT_NE(Lxv::ValueProblem("_THOUSANDSEPARATOR", bad), "") << bad;
   // Letters inside quoted literal text are no fields; those after it are.
