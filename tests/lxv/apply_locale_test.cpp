@@ -8,6 +8,7 @@
 #include "platform/base/exceptions.h"
 #include "platform/format/date_time.h"
 #include "platform/format/float_format.h"
+#include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/rtti/published.h"
 
@@ -322,9 +323,13 @@ TEST_F(ApplyLocale, SetLocalesSwitchesPeersByTagAndOtherClassesByLcid) {
   auto* sibling = new TLocaleAware(lexivar->Owner());  // on the application's first form
   sibling->SetLocale(0x407);
   sibling->SetTranslate(false);
+  const TOwned<TLocaleAware> top(new TLocaleAware(&Application()));  // owned by the application itself
+  top->SetLocale(0x407);
+  top->SetTranslate(false);
 
   ASSERT_TRUE(lexivar->TranslateLocale(0x407));
   EXPECT_TRUE(sibling->Translate());
+  EXPECT_TRUE(top->Translate());
   EXPECT_TRUE(same->Translate());
   EXPECT_EQ(same->CurrentLocale(), 0x407u);
   EXPECT_FALSE(different->Translate());
